@@ -1,0 +1,28 @@
+# Every target of ours links Mirel::warnings; third-party code never does.
+add_library(mirel_warnings INTERFACE)
+add_library(Mirel::warnings ALIAS mirel_warnings)
+target_compile_options(mirel_warnings INTERFACE -Wall -Wextra -Werror -Wno-missing-field-initializers)
+
+if(MIREL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# mirel_add_library(NAME ALIAS <sources...>): a layer target with its alias and our warnings.
+function(mirel_add_library name alias)
+  add_library(${name} STATIC ${ARGN})
+  add_library(Mirel::${alias} ALIAS ${name})
+  target_link_libraries(${name} PRIVATE Mirel::warnings)
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+endfunction()
+
+# mirel_add_test(NAME <sources...> LIBS <libs...>): one GoogleTest executable per subsystem.
+function(mirel_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main Mirel::warnings)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MIREL_ROOT=${MIREL_STAGE_DIR};MIREL_SOURCE_DIR=${CMAKE_SOURCE_DIR};MIREL_BUILD_DIR=${CMAKE_BINARY_DIR}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

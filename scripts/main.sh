@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Set up, build and run the main job: the version, then the shipped example templates validated.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default
+mirel=build-default/stage/bin/mirel
+"$mirel" --version
+if "$mirel" validate --help >/dev/null 2>&1 && ls share/examples/*.tpt >/dev/null 2>&1; then
+  "$mirel" validate share/examples/*.tpt
+fi
