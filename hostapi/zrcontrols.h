@@ -23,8 +23,8 @@ struct CZRParseOptions {
 // Splits a text at the delimiter; a delimiter between quote characters belongs to the value.
 // Inside quotes a doubled quote stands for one quote character, and a quote that is not followed
 // by the delimiter or the end of text is taken literally, so both the form Join writes and the
-// plain "value with, comma" form read back. A quoted value that is never closed is taken
-// literally, opening quote included. An empty text gives no value.
+// plain "value with, comma" form read back. A quote that is never closed is an ordinary
+// character of a plain value (which ends at the next delimiter). An empty text gives no value.
 class CZRStringParser {
  public:
   // Returns the number of values.
