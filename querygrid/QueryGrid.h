@@ -1,0 +1,135 @@
+#pragma once
+// CQueryGrid: the grid in which a query is edited. Every report column is a grid column (report
+// column n in grid column n + 1) and every attribute of a report column a grid row (QueryGridIds.h).
+// One source per concern implements it:
+//   QueryGridLayout.cpp    set-up, cell kinds, widths, composing the current cell, accessors
+//   QueryGridLoad.cpp      InitQueryFields: a query list into the grid
+//   QueryGridStore.cpp     UpdateInfo: the grid into a new query list
+//   QueryGridKeywords.cpp  AddKeyword, titles, the registry of user-defined columns
+//   QueryGridRules.cpp     StoreStyleRowCol: the cell edit rules
+//   QueryGridChoices.cpp   drop-down choices and automatic dependencies
+//   QueryGridValidate.cpp  ValidateData
+//   QueryGridEdit.cpp      Edit commands, clipboard, keys and focus
+//   QueryGridMouse.cpp     cell buttons, context menu, drag and drop
+#include <list>
+#include <map>
+#include <string>
+#include <unordered_map>
+
+#include "hostapi/queryserver.h"
+#include "hostapi/templatedata.h"
+#include "platform/grid/gxwnd.h"
+#include "querygrid/QueryGridIds.h"
+
+class CZRGridACListBox;
+
+class CQueryGrid : public CGXGridWnd {
+ public:
+  CQueryGrid(IServer* server, IZRQueryServer* queryServer);
+  ~CQueryGrid() override;
+
+  // ---- set-up and accessors (QueryGridLayout.cpp) ----
+  // Called once, after the window was created (or on a grid that never gets a window).
+  void InitGrid();
+  void SetTemplateData(std::list<CTmpltQuery*>* queries) { m_pQueries = queries; }
+  void SetCustomizeMode(int mode) { m_nCustomizeMode = mode; }
+  int GetCustomizeCols() const { return m_nCustomizeMode; }
+  void SetBlockBased(bool blockBased) { m_bBlockBased = blockBased; }
+  bool GetBlockBased() const { return m_bBlockBased; }
+  IZRQueryServer* GetQueryServer() const { return m_pQueryServer; }
+  IServer* GetServer() const { return m_pServer; }
+  int IsModified() const { return m_bModified; }
+  void SetTemplateModified(int /*unused*/) { m_bModified = 0; }
+  const CStrList* GetPropList() const { return m_pPropList; }
+  CZRGridACListBox* GetListBox() const { return m_pListBox; }
+  // The eleven cells of each column first..last (none when first > last), with the defaults of a
+  // new column when withDefaults is non-zero, else empty.
+  void InitializeColumns(ROWCOL first, ROWCOL last, int withDefaults);
+  void SetRowColHeaders();
+
+  // ---- loading and storing ----
+  int InitQueryFields(int strict);  // QueryGridLoad.cpp
+  int UpdateInfo();                 // QueryGridStore.cpp
+
+  // ---- keyword insertion and user-defined columns (QueryGridKeywords.cpp) ----
+  void AddKeyword(CString keyword, int isCustom);
+  void AddCustomKeyword(CString name) { AddKeyword(name, 1); }
+  void AddCustomColToList(CCustomColData* data);  // the grid takes data unless the name is known
+  CCustomColData* GetCustomColData(CString name);
+
+  // ---- cell rules (QueryGridRules.cpp) ----
+  static void GetOperatorOperands(CString expression, CString& left, CString& op, CString& right);
+
+  // ---- validation before storing (QueryGridValidate.cpp) ----
+  int ValidateData();
+
+  // ---- Edit commands (QueryGridEdit.cpp) ----
+  virtual int CanDelete();
+  virtual int CanInsert();
+  void OnEditCopy();
+  void OnEditCut();
+  void OnEditDelete();
+  void OnEditPaste();
+  void OnEditUndo();
+  void OnEditRedo();
+  void OnEditInsertcol();
+  void OnEditDeletecol();
+  BOOL OnCommand(UINT id) override;
+  UINT OnGetDlgCode() override;
+  int OnMouseActivate(POINT clientPoint);
+  void OnSetFocus(CWnd* oldWnd) override;
+
+  // ---- grid core overrides ----
+  BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt = gxCopy,
+                      int nType = gxCellStyle) override;                 // Layout
+  int GetColWidth(ROWCOL nCol) override;                                 // Layout
+  BOOL ProcessKeys(const CGXKeyEvent& key) override;                     // Edit
+  void OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol) override;            // Mouse
+  BOOL OnRButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, POINT pt) override;  // Mouse
+  void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override;         // Mouse
+  BOOL PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags,
+                       const CGXStyle* pOldStyle) override;              // Edit
+  BOOL OnDndQueryAcceptData(const CGXDataObject* pDataObject) override;  // Mouse
+  DWORD OnGridDragOver(const CGXDataObject* pDataObject, DWORD dwKeyState, POINT point) override;
+  BOOL OnGridDrop(const CGXDataObject* pDataObject, DWORD dropEffect, POINT point) override;
+  BOOL Clear(BOOL bStyles = FALSE) override;                             // Edit
+  BOOL CanCut() override;
+  BOOL CanPaste() override;
+  BOOL CanClear() override;
+  void OnContextMenu(CWnd* wnd, CPoint screenPoint) override;            // Mouse
+
+ protected:
+  BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt = gxOverride,
+                        int nType = gxCellStyle) override;               // Rules
+  CString GetTitle(CString keyword, CString propertyName);              // Keywords
+  void CreatePQPropList();                                               // Layout
+  int ValidateDependencyRow(CString keyword);                            // Rules
+  void ResetColsViewSortOrder(ROWCOL col, int delta);                    // Rules
+
+ private:
+  // Layout
+  void RegisterAllControls();
+  // Choices
+  void FillComboBox(DWORD row, DWORD col);
+  CString GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int isProperty, DWORD col);
+  std::list<std::string>* GetCColDepKeywords(CCustomColData* data);
+  // Rules
+  void ResetCustomCol(DWORD col, int locked);
+  // Mouse
+  void ShowPopupMenu(CPoint point);
+
+  // ---- members (all zero or empty after construction but the servers and the list box) ----
+  CZRGridACListBox* m_pListBox = nullptr;  // owned: the drop-down list shared by all 1048 cells
+  IServer* m_pServer = nullptr;            // borrowed
+  IZRQueryServer* m_pQueryServer = nullptr;  // borrowed
+  std::list<CTmpltQuery*>* m_pQueries = nullptr;  // borrowed
+  std::map<CString, CCustomColData*> m_customCols;  // upper-case name -> owned copy
+  std::unordered_map<CString, int> m_titleCounts;   // title base text -> last number used
+  int m_nCustomizeMode = 0;
+  bool m_bBlockBased = false;
+  CGXGridDropTarget m_dropTarget;
+  int m_bLoading = 0;
+  int m_bMouseActivated = 0;
+  int m_bModified = 0;
+  CStrList* m_pPropList = nullptr;  // owned
+};
