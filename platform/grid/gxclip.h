@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/mfc/afxstr.h"
+#include "platform/mfc/afxtypes.h"
 
 // The clipboard the grid uses. A process-wide in-memory one is installed by default; the view
 // layer installs one over the system clipboard (SetGridClipboard).

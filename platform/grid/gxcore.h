@@ -331,8 +331,8 @@ class CGXGridCore {
                   UINT flags, const char* transName);
   void ExpandToCells(const CGXRange& range, ROWCOL& top, ROWCOL& left, ROWCOL& bottom, ROWCOL& right) const;
   void AfterStructureChange(UINT flags);
-  int ColLeftFrom(ROWCOL nCol, int x, ROWCOL first);
-  int RowTopFrom(ROWCOL nRow, int y, ROWCOL first);
+  ROWCOL NextShownCol(ROWCOL nCol) const;
+  ROWCOL NextShownRow(ROWCOL nRow) const;
 
   std::unique_ptr<Impl> m_pImpl;
   CGXGridParam m_param;
@@ -375,4 +375,20 @@ class CGXGridDropTarget {
 
  private:
   CGXGridCore* m_pGrid = nullptr;
+};
+
+// A transaction that rolls back unless committed:
+//   CGXTransaction trans(grid, "Insert Column"); ...; trans.Commit();
+class CGXTransaction {
+ public:
+  CGXTransaction(CGXGridCore& grid, const CString& name) : m_grid(grid) { m_grid.BeginTrans(name); }
+  ~CGXTransaction() { if (!m_bDone) m_grid.Rollback(); }
+  CGXTransaction(const CGXTransaction&) = delete;
+  CGXTransaction& operator=(const CGXTransaction&) = delete;
+  void Commit() { if (!m_bDone) { m_grid.CommitTrans(); m_bDone = true; } }
+  void Rollback() { if (!m_bDone) { m_grid.Rollback(); m_bDone = true; } }
+
+ private:
+  CGXGridCore& m_grid;
+  bool m_bDone = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // CGXRange: a block of cells, whole rows, whole columns or the whole table; CGXRangeList: the
 // ranges of a selection, in the order they were added.
+#include <cstddef>
 #include <vector>
 
 #include "platform/grid/gxdefs.h"
@@ -62,11 +63,11 @@ class CGXRangeList {
   void Add(const CGXRange& range) { if (range.IsValid()) m_ranges.push_back(range); }
   void AddTail(const CGXRange& range) { Add(range); }
   void RemoveAll() { m_ranges.clear(); }
-  void RemoveAt(size_t index) { m_ranges.erase(m_ranges.begin() + long(index)); }
+  void RemoveAt(std::size_t index) { m_ranges.erase(m_ranges.begin() + long(index)); }
   BOOL IsEmpty() const { return m_ranges.empty(); }
   int GetCount() const { return int(m_ranges.size()); }
-  const CGXRange& operator[](size_t i) const { return m_ranges[i]; }
-  CGXRange& operator[](size_t i) { return m_ranges[i]; }
+  const CGXRange& operator[](std::size_t i) const { return m_ranges[i]; }
+  CGXRange& operator[](std::size_t i) { return m_ranges[i]; }
   const CGXRange& GetTail() const { return m_ranges.back(); }
   BOOL IsCellInList(ROWCOL row, ROWCOL col) const;
   auto begin() const { return m_ranges.begin(); }
