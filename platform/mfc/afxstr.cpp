@@ -1,5 +1,7 @@
 #include "platform/mfc/afxstr.h"
 
+#include "platform/mfc/resource.h"
+
 #include <cstring>
 
 namespace {
@@ -81,4 +83,11 @@ int CString::Replace(const char* from, const char* to) {
     ++count;
   }
   return count;
+}
+
+bool CString::LoadString(unsigned int id) {
+  auto text = mirel::LoadString(id);
+  if (!text) return false;
+  m_str = std::move(*text);
+  return true;
 }

@@ -63,6 +63,8 @@ class CString {
   CString Mid(int first, int n) const;
   CString Right(int n) const;
   int Replace(const char* from, const char* to);
+  // The string `id` of the resource chain; FALSE (and unchanged) when no module has it.
+  bool LoadString(unsigned int id);
 
   // Format with typed arguments only: never reads past them, never re-reads an argument.
   template <typename... Args>

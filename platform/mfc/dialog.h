@@ -3,6 +3,7 @@
 // from the template's data (dialog units converted to pixels with the dialog font's base
 // units), with MFC's modal protocol, dialog keys and data exchange. A dialog whose template is
 // a child (WS_CHILD) is a plain child window inside another dialog (a property page).
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -38,7 +39,8 @@ class CDialog : public CWnd {
   // F1 and the Help button (57670): the application's help on 0x20000 + the help id
   // (the template id unless changed).
   virtual LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
-  void OnClose() override;  // as IDCANCEL
+  void OnClose() override;  // as IDCANCEL, unless the Cancel button is disabled
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;  // WM_HELP, WM_COMMANDHELP
   // The dialog keys (IsDialogMessage) for a top-level dialog; a child dialog leaves them to the
   // dialog that contains it.
   BOOL PreTranslateMessage(MSG* msg) override;
@@ -77,6 +79,7 @@ class CDialog : public CWnd {
  private:
   void BuildControls();
   CRect ToPixels(const mirel::DlgRect& rect) const;
+  std::unique_ptr<mirel::DialogTemplate> m_templateCopy;
   const mirel::DialogTemplate* m_template = nullptr;
   CSize m_baseUnits;
   bool m_modal = false;
@@ -144,6 +147,14 @@ void DDX_LBString(CDataExchange* dx, int id, CString& value);
 void DDX_LBIndex(CDataExchange* dx, int id, int& index);
 
 namespace mirel {
+namespace detail {
+struct DataExchangeFailure {};  // thrown by CDataExchange::Fail, caught by UpdateData
+}  // namespace detail
+
+// Window classes a dialog template may name in a Custom control (ControlTemplate::className),
+// besides "Edit", "Button", "Static", "ListBox" and "ComboBox". An unknown class gives a CWnd.
+void RegisterWindowClass(std::string className, std::function<std::unique_ptr<CWnd>()> make);
+
 // Dialog units to pixels with given base units (MulDiv rounding, as MapDialogRect).
 CRect DialogUnitsToPixels(const DlgRect& rect, SIZE baseUnits);
 int HorizontalDialogUnitsToPixels(int units, SIZE baseUnits);

@@ -24,7 +24,15 @@ IInteraction* g_service = nullptr;
 
 }  // namespace
 
+int IInteraction::DoModal(CDialog&) { return IDCANCEL; }
+std::optional<std::string> IInteraction::FileDialog(const FileDialogRequest&) { return std::nullopt; }
+UINT IInteraction::TrackPopupMenu(const MenuRequest&) { return 0; }
+void IInteraction::Help(const HelpRequest&) {}
+
 IInteraction& Interaction() { return g_service ? *g_service : g_console; }
 void SetInteraction(IInteraction* service) { g_service = service; }
+
+ScopedInteraction::ScopedInteraction(IInteraction& service) : m_previous(g_service) { g_service = &service; }
+ScopedInteraction::~ScopedInteraction() { g_service = m_previous; }
 
 }  // namespace mirel

@@ -204,6 +204,10 @@ class CWnd {
   virtual void AdoptState(CWnd& from);
   // Called after the window exists (before it is realised); controls apply their styles here.
   virtual void OnCreated() {}
+  // True while Create runs (controls send no change notifications then).
+  bool IsCreating() const { return m_creating; }
+  // Sets the rectangle without telling anyone (for OnCreated).
+  void InitRect(const CRect& rect) { m_rect = rect; }
   // Keeps `child` alive as long as this window object (children built from templates).
   CWnd* Own(std::unique_ptr<CWnd> child);
   void ReleaseOwned(CWnd* child);
@@ -228,6 +232,7 @@ class CWnd {
   std::vector<CWnd*> m_children;
   std::vector<std::unique_ptr<CWnd>> m_owned;
   bool m_redraw = true;
+  bool m_creating = false;
   int m_invalidations = 0;
   std::unique_ptr<mirel::IWindowPeer> m_peer;
   mirel::IDropTarget* m_dropTarget = nullptr;
@@ -241,6 +246,9 @@ inline BOOL IsWindow(HWND hwnd) { return hwnd != nullptr && hwnd->m_hWnd == hwnd
 // and the simulated keys set it.
 SHORT GetKeyState(int virtualKey);
 namespace mirel {
+// The dialog base units that apply to a window: its dialog's (the nearest dialog among it and
+// its parents), else the windowless default.
+SIZE BaseUnitsOf(const CWnd& wnd);
 void SetKeyDown(UINT virtualKey, bool down);
 // A key-down as a person gives it: the pre-translation walk from `target` up to its top-level
 // window, then the dialog keys (Esc, Enter, Tab, F1) unless the focus wants them, then the
