@@ -113,8 +113,17 @@ class CQueryGrid : public CGXGridWnd {
   void FillComboBox(DWORD row, DWORD col);
   CString GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int isProperty, DWORD col);
   std::list<std::string>* GetCColDepKeywords(CCustomColData* data);
+  void AddChoice(const CString& text, bool blue);
+  void FillKeywordChoices(ROWCOL col);
+  void FillDependencyChoices(ROWCOL col);
+  void FillQualifierChoices(ROWCOL col);
   // Rules
   void ResetCustomCol(DWORD col, int locked);
+  int AskPropertyName(CString& name);  // the Select Property dialog; 0 when it was cancelled
+  BOOL ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, const CString& newText);
+  BOOL ApplyQualifierRule(ROWCOL col, CGXStyle& style, const CString& newText);
+  void ApplyNewKeywordSteps(ROWCOL col, const CGXStyle& style, const CString& oldText, const CString& keyword);
+  CString KeywordWidth(const CString& keyword);
   // Mouse
   void ShowPopupMenu(CPoint point);
 

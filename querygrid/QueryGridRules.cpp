@@ -1,0 +1,359 @@
+// The cell edit rules: every change of a report cell, typed, pasted, dropped, chosen or set by
+// the grid itself, passes StoreStyleRowCol, which keeps the column consistent.
+#include <cstdlib>
+#include <vector>
+
+#include "celldialogs/PropNameDlg.h"
+#include "hostapi/errorhandler.h"
+#include "querygrid/QueryGrid.h"
+#include "querygrid/QueryGridCells.h"
+
+using namespace qg;
+
+namespace {
+
+// Dependent changes are not recorded, so that one user edit stays one undo step. The previous
+// state comes back afterwards, so nested quiet changes never switch recording on early. While
+// the grid loads nothing is switched.
+class QuietChanges {
+ public:
+  QuietChanges(CGXGridParam& param, bool active)
+      : m_param(param), m_active(active), m_previous(param.IsEnableUndo()) {
+    if (m_active) m_param.EnableUndo(FALSE);
+  }
+  ~QuietChanges() {
+    if (m_active) m_param.EnableUndo(m_previous);
+  }
+  QuietChanges(const QuietChanges&) = delete;
+  QuietChanges& operator=(const QuietChanges&) = delete;
+
+ private:
+  CGXGridParam& m_param;
+  bool m_active;
+  BOOL m_previous;
+};
+
+// Read-only cells may be written while this lives.
+class ReadOnlyUnlocked {
+ public:
+  explicit ReadOnlyUnlocked(CGXGridParam& param) : m_param(param), m_previous(param.IsLockReadOnly()) {
+    m_param.SetLockReadOnly(FALSE);
+  }
+  ~ReadOnlyUnlocked() { m_param.SetLockReadOnly(m_previous); }
+  ReadOnlyUnlocked(const ReadOnlyUnlocked&) = delete;
+  ReadOnlyUnlocked& operator=(const ReadOnlyUnlocked&) = delete;
+
+ private:
+  CGXGridParam& m_param;
+  BOOL m_previous;
+};
+
+const char* NumericRowLabel(ROWCOL row) {
+  switch (row) {
+    case kRowViewOrder: return "View Order";
+    case kRowSortOrder: return "Sort Order";
+    case kRowWidth: return "Width";
+    default: return nullptr;
+  }
+}
+
+bool IsWholeNumberOrEmpty(CString text) {
+  text.Trim();
+  for (char c : text.view()) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// A cell text read as a number; what is not a number counts as 0.
+long ReadNumber(const CString& text) {
+  char* end = nullptr;
+  const long value = std::strtol(text.GetString(), &end, 10);
+  return end == text.GetString() ? 0 : value;
+}
+
+CString FormatNumber(long value) {
+  CString text;
+  text.Format("%d", value);
+  return text;
+}
+
+// Whether a store sets the cell's value, and the text it leaves there.
+bool StoreSetsValue(const CGXStyle& style, GXModifyType mt, CString& text) {
+  text.Empty();
+  if (mt == gxExclude) return style.GetIncludeValue() != FALSE;
+  if (style.GetIncludeValue()) {
+    text = style.GetValue();
+    return true;
+  }
+  return mt == gxCopy;
+}
+
+// The cell is protected by the read-only lock: the base store would refuse it.
+bool IsLockedCell(CGXGridCore& grid, ROWCOL row, ROWCOL col) {
+  return grid.GetParam()->IsLockReadOnly() && grid.GetComposedStyle(row, col).GetReadOnly();
+}
+
+}  // namespace
+
+BOOL CQueryGrid::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType) {
+  // Undo, redo and rollback write back exactly what was recorded: no rules, no questions.
+  if (!pStyle || nCol < kFirstReportCol || nType != gxCellStyle || IsUndoRedoInProgress())
+    return CGXGridWnd::StoreStyleRowCol(nRow, nCol, pStyle, mt, nType);
+
+  CGXStyle stored(*pStyle);
+  CString newText;
+  const bool setsValue = StoreSetsValue(stored, mt, newText);
+  if (!m_bLoading) m_bModified = 1;
+
+  // A write the read-only lock refuses asks nothing and changes nothing else either.
+  if (IsLockedCell(*this, nRow, nCol)) return FALSE;
+
+  switch (nRow) {
+    case kRowKeyword:
+      if (!ApplyKeywordRule(nCol, stored, setsValue, newText)) return FALSE;
+      break;
+    case kRowQualifier:
+      if (!ApplyQualifierRule(nCol, stored, newText)) return FALSE;
+      break;
+    case kRowViewOrder:
+    case kRowSortOrder:
+    case kRowWidth:
+      if (setsValue && !IsWholeNumberOrEmpty(newText)) {
+        CZRErrorHandler::MessageBoxOk("ZRREPS-235", NumericRowLabel(nRow));
+        return FALSE;
+      }
+      break;
+    default:
+      break;
+  }
+  return CGXGridWnd::StoreStyleRowCol(nRow, nCol, &stored, mt, nType);
+}
+
+BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, const CString& newText) {
+  const CString oldText = StoredText(*this, kRowKeyword, col);
+  CGXGridParam& param = *GetParam();
+  const bool quiet = m_bLoading == 0;
+
+  if (newText.IsEmpty()) {
+    if (!setsValue) {
+      // Only an attribute or the control changes (the custom-column flag, say): the keyword
+      // stays in the column, so nothing disappears and nobody is asked. An operator column
+      // keeps its expression cell.
+      if (!IsOperatorMarker(oldText.view())) {
+        QuietChanges q(param, quiet);
+        SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
+      }
+      return TRUE;
+    }
+    if (!ValidateDependencyRow(oldText)) return FALSE;
+    QuietChanges q(param, quiet);
+    SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
+    // Qualifier, Qualifier Value and the custom-column flag stay as they are.
+    const std::pair<ROWCOL, const char*> resets[] = {
+        {kRowDependency, ""}, {kRowWidth, ""}, {kRowTitle, ""}, {kRowViewOrder, ""},
+        {kRowSortOrder, ""},  {kRowTotal, "0"}, {kRowVisible, "0"}, {kRowAlignment, ""},
+    };
+    for (const auto& [row, value] : resets) SetValueRange(CGXRange(row, col), value);
+    return TRUE;
+  }
+
+  if (IsPropMarker(newText.view())) {
+    CString name;
+    if (!AskPropertyName(name)) return FALSE;
+    style.SetValue(name).SetControl(kPropFieldControl);
+    {
+      QuietChanges q(param, quiet);
+      SetValueRange(CGXRange(kRowTitle, col), GetTitle(newText, name));
+      SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(kPropMarker));
+    }
+    ApplyNewKeywordSteps(col, style, oldText, name);
+    return TRUE;
+  }
+
+  if (IsOperatorMarker(newText.view())) {
+    if (!mirel::EqualsNoCase(oldText.view(), newText.view())) {
+      QuietChanges q(param, quiet);
+      SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kHotSpotControl).SetValue(""));
+      SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(newText));
+    }
+    ApplyNewKeywordSteps(col, style, oldText, newText);
+    return TRUE;
+  }
+
+  if (m_pQueryServer && m_pQueryServer->IsKeyword(newText.str())) {
+    if (!mirel::EqualsNoCase(oldText.view(), newText.view())) {
+      if (!ValidateDependencyRow(oldText)) return FALSE;
+      QuietChanges q(param, quiet);
+      if (IsOperatorMarker(oldText.view()))
+        SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
+      SetValueRange(CGXRange(kRowTitle, col), GetTitle(newText, ""));
+      SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(newText));
+    }
+    ApplyNewKeywordSteps(col, style, oldText, newText);
+    return TRUE;
+  }
+
+  if (CCustomColData* data = GetCustomColData(newText)) {
+    style.SetUserAttribute(kCustomColAttr, 1L);
+    QuietChanges q(param, quiet);
+    AddCustomColToList(data);  // already known: the registry keeps its entry
+    if (IsOperatorMarker(oldText.view()))
+      SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
+    ResetCustomCol(col, 1);
+    SetValueRange(CGXRange(kRowTitle, col), GetTitle(CString(data->m_name), ""));
+  }
+  // Any other text is stored as typed.
+  ApplyNewKeywordSteps(col, style, oldText, newText);
+  return TRUE;
+}
+
+void CQueryGrid::ApplyNewKeywordSteps(ROWCOL col, const CGXStyle& style, const CString& oldText,
+                                      const CString& keyword) {
+  QuietChanges q(*GetParam(), m_bLoading == 0);
+  if (oldText.IsEmpty()) {
+    // The column was unused: it takes the defaults of a new column (locked cells refuse them).
+    const CString number = FormatNumber(long(col) - 1);
+    SetValueRange(CGXRange(kRowViewOrder, col), number);
+    SetValueRange(CGXRange(kRowSortOrder, col), number);
+    SetValueRange(CGXRange(kRowVisible, col), "1");
+    SetValueRange(CGXRange(kRowAlignment, col), "LEFT");
+  }
+  if (StoredText(*this, kRowDependency, col).IsEmpty()) {
+    const int isProperty = style.GetIncludeControl() && style.GetControl() == kPropFieldControl;
+    const CString dependency = GetKeywordAvailableDependency(keyword, style, isProperty, col);
+    if (!dependency.IsEmpty()) SetValueRange(CGXRange(kRowDependency, col), dependency);
+  }
+}
+
+BOOL CQueryGrid::ApplyQualifierRule(ROWCOL col, CGXStyle& style, const CString& newText) {
+  const char* marker = m_pQueryServer ? m_pQueryServer->GetPropertyMarker(0) : nullptr;
+  if (!newText.IsEmpty() && marker && *marker && mirel::EqualsNoCase(newText.view(), marker)) {
+    CString name;
+    if (!AskPropertyName(name)) return FALSE;
+    style.SetValue(name).SetControl(kPropFieldControl);
+  }
+  // Clearing the qualifier neither clears nor disables its values.
+  if (!newText.IsEmpty()) {
+    QuietChanges q(*GetParam(), m_bLoading == 0);
+    const CGXStyle enable = CGXStyle().SetEnabled(TRUE);
+    StoreStyleRowCol(kRowQualifierValue, col, &enable, gxOverride, gxCellStyle);
+  }
+  return TRUE;
+}
+
+int CQueryGrid::AskPropertyName(CString& name) {
+  CPropNameDlg dialog(m_pPropList, nullptr);
+  if (dialog.DoModal() != IDOK) return 0;
+  name = dialog.m_strPropName;
+  return 1;
+}
+
+CString CQueryGrid::KeywordWidth(const CString& keyword) {
+  std::string width;
+  if (m_pQueryServer) m_pQueryServer->GetKeywordWidth(keyword.str(), width);
+  return CString(width);  // written exactly as given, an empty text included
+}
+
+int CQueryGrid::ValidateDependencyRow(CString keyword) {
+  if (keyword.IsEmpty()) return 1;
+
+  int carriers = 0;
+  std::vector<ROWCOL> dependents;
+  for (ROWCOL col = kFirstReportCol; col <= GetColCount(); ++col) {
+    if (mirel::EqualsNoCase(StoredText(*this, kRowKeyword, col).view(), keyword.view())) ++carriers;
+    if (mirel::EqualsNoCase(StoredText(*this, kRowDependency, col).view(), keyword.view())) dependents.push_back(col);
+  }
+  // Another column keeps the keyword in the grid, or nothing depends on it.
+  if (carriers > 1 || dependents.empty()) return 1;
+
+  if (CZRErrorHandler::MessageBoxYesNo("ZRREPS-252", keyword) != IDYES) return 0;
+
+  {
+    // A direct store, not recorded, as the other dependent changes of one edit.
+    QuietChanges q(*GetParam(), m_bLoading == 0);
+    const BOOL wasLocked = LockUpdate(TRUE);
+    const CGXStyle empty = CGXStyle().SetValue("");
+    for (ROWCOL col : dependents) StoreStyleRowCol(kRowDependency, col, &empty, gxOverride, gxCellStyle);
+    LockUpdate(wasLocked);
+  }
+  Redraw();
+  return 1;
+}
+
+void CQueryGrid::ResetCustomCol(DWORD col, int locked) {
+  // Always a dependent change of another edit: never its own undo step.
+  QuietChanges q(*GetParam(), m_bLoading == 0);
+  ReadOnlyUnlocked unlocked(*GetParam());
+  const bool lock = locked != 0;
+  const std::pair<ROWCOL, const char*> cells[] = {
+      {kRowQualifier, ""}, {kRowQualifierValue, ""}, {kRowWidth, "20"},
+      {kRowAlignment, "LEFT"}, {kRowTotal, "0"}, {kRowVisible, "1"},
+  };
+  for (const auto& [row, unlockedValue] : cells) {
+    CGXStyle style;
+    style.SetReadOnly(lock)
+        .SetEnabled(!lock)
+        .SetInterior(lock ? kLockedInterior : kWhite)
+        .SetValue(lock ? "" : unlockedValue);
+    SetStyleRange(CGXRange(row, ROWCOL(col)), style);
+  }
+}
+
+void CQueryGrid::ResetColsViewSortOrder(ROWCOL col, int delta) {
+  const long own = long(col) - 1;
+  bool viewTaken = false;
+  bool sortTaken = false;
+  ROWCOL last = 0;
+  auto counts = [&](ROWCOL c) { return c != col && !StoredText(*this, kRowKeyword, c).IsEmpty(); };
+
+  for (ROWCOL c = kFirstReportCol; c <= GetColCount(); ++c) {
+    if (!counts(c)) continue;
+    if (ReadNumber(StoredText(*this, kRowViewOrder, c)) == own) viewTaken = true;
+    if (ReadNumber(StoredText(*this, kRowSortOrder, c)) == own) sortTaken = true;
+    last = c;
+  }
+
+  // The deleted column's own numbers are taken to be col - 1, or col when another has col - 1.
+  const long viewThreshold = own + (viewTaken ? 1 : 0);
+  const long sortThreshold = own + (sortTaken ? 1 : 0);
+  for (ROWCOL c = kFirstReportCol; c <= last; ++c) {
+    if (!counts(c)) continue;
+    const long view = ReadNumber(StoredText(*this, kRowViewOrder, c));
+    if (view > viewThreshold) SetValueRange(CGXRange(kRowViewOrder, c), FormatNumber(view + delta));
+    const long sort = ReadNumber(StoredText(*this, kRowSortOrder, c));
+    if (sort > sortThreshold) SetValueRange(CGXRange(kRowSortOrder, c), FormatNumber(sort + delta));
+  }
+}
+
+void CQueryGrid::GetOperatorOperands(CString expression, CString& left, CString& op, CString& right) {
+  left.Empty();
+  op.Empty();
+  right.Empty();
+
+  // The search order decides, not the position: "A-B<=X" splits at "-".
+  static constexpr const char* kOperators[] = {"+", "-", "*", "/", "<=", "!=", ">=", "=", ">", "<", "."};
+  int position = -1;
+  int length = 0;
+  for (const char* candidate : kOperators) {
+    position = expression.Find(candidate);
+    if (position >= 0) {
+      length = int(std::char_traits<char>::length(candidate));
+      break;
+    }
+  }
+  if (position < 0) return;
+
+  // A "-" may be the hyphen of a MATH-OP operand rather than the operator.
+  if (length == 1 && expression[position] == '-') {
+    if (position == 4 && mirel::EqualsNoCase(expression.Left(7).view(), kMathOp)) {
+      position = 7;
+    } else if (position >= 5 && mirel::EqualsNoCase(expression.Mid(position - 4, 7).view(), kMathOp)) {
+      position -= 5;
+    }
+  }
+
+  left = expression.Left(position);
+  op = expression.Mid(position, length);
+  right = expression.Mid(position + length);
+}
