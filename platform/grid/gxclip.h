@@ -3,8 +3,8 @@
 // drag and drop, and tab-separated text (rows by newline) as both use it.
 #include <vector>
 
+#include "platform/grid/gxdefs.h"
 #include "platform/mfc/afxstr.h"
-#include "platform/mfc/afxtypes.h"
 
 // The clipboard the grid uses. A process-wide in-memory one is installed by default; the view
 // layer installs one over the system clipboard (SetGridClipboard).
