@@ -1,0 +1,45 @@
+#pragma once
+// One line of a `mirel script`, read into a command. Reading checks the words (their number,
+// rows, column numbers, answers); whether a column exists is for the grid to say.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/mfc/afxtypes.h"
+
+namespace mirel::cli {
+
+enum class ScriptVerb {
+  Put, Add, AddCustom, Answer, Property, Choices, Select,
+  Clear, Cut, Copy, Paste, Undo, Redo, InsertCol, DeleteCol,
+  Validate, Store, Dump,
+};
+
+struct ScriptCommand {
+  ScriptVerb verb = ScriptVerb::Dump;
+  std::string word;   // the command as written in the script, in lower case ("insert-col")
+  ROWCOL row = 0, col = 0, row2 = 0, col2 = 0;
+  std::string text;   // put: the text; add / add-custom: the name; answer: the code;
+                      // property: the name; store: the file
+  int button = 0;     // answer: IDYES, IDNO, IDCANCEL or IDOK
+  bool cancel = false;  // property cancel
+};
+
+struct ParsedLine {
+  std::optional<ScriptCommand> command;  // nothing for a blank line or a comment
+  std::string error;                     // why the line is not a command ("" when it is)
+  bool ok() const { return error.empty(); }
+};
+
+// Blank lines and lines whose first word starts with '#' are no command.
+ParsedLine ParseScriptLine(std::string_view line);
+
+// The answer word of `answer` ("yes", "no", "cancel", "ok", any letter case) as a button.
+std::optional<int> ParseAnswerWord(std::string_view word);
+// The lower-case word of a button (IDOK "ok" ...), "" for another value.
+std::string ButtonWord(int button);
+
+// The command language, for `mirel script --help`.
+const char* ScriptLanguageHelp();
+
+}  // namespace mirel::cli

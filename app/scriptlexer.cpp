@@ -1,0 +1,60 @@
+#include "app/scriptlexer.h"
+
+namespace mirel::cli {
+
+namespace {
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+}  // namespace
+
+LexResult SplitScriptLine(std::string_view line) {
+  LexResult result;
+  size_t i = 0;
+  const size_t n = line.size();
+  while (true) {
+    while (i < n && IsBlank(line[i])) ++i;
+    if (i >= n) break;
+    std::string word;
+    while (i < n && !IsBlank(line[i])) {
+      if (line[i] != '"') {
+        word += line[i++];
+        continue;
+      }
+      const size_t open = i++;
+      bool closed = false;
+      while (i < n) {
+        const char c = line[i];
+        if (c == '"') {
+          closed = true;
+          ++i;
+          break;
+        }
+        if (c == '\\' && i + 1 < n && (line[i + 1] == '"' || line[i + 1] == '\\')) {
+          word += line[i + 1];
+          i += 2;
+          continue;
+        }
+        word += c;
+        ++i;
+      }
+      if (!closed) {
+        result.words.clear();
+        result.error = "the quote at position " + std::to_string(open + 1) + " is not closed";
+        return result;
+      }
+    }
+    result.words.push_back(std::move(word));
+  }
+  return result;
+}
+
+std::string QuoteWord(std::string_view word) {
+  std::string quoted = "\"";
+  for (char c : word) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  quoted += '"';
+  return quoted;
+}
+
+}  // namespace mirel::cli
