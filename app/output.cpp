@@ -51,6 +51,12 @@ std::string JsonLine(const nlohmann::ordered_json& value) {
   return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
+void PrintError(std::string_view text) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "mirel: %.*s\n", int(text.size()), text.data());
+  std::fflush(stderr);
+}
+
 void Output::Line(std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), m_out);
   std::fputc('\n', m_out);

@@ -40,6 +40,9 @@ struct Choice {
 // The JSON text of one value on one line; texts that are not UTF-8 are shown with U+FFFD.
 std::string JsonLine(const nlohmann::ordered_json& value);
 
+// "mirel: <text>" on standard error.
+void PrintError(std::string_view text);
+
 class Output {
  public:
   Output(std::FILE* out, OutputFormat format) : m_out(out), m_format(format) {}

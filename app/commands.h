@@ -1,0 +1,19 @@
+#pragma once
+// The commands of mirel; each returns the process's exit status (session.h: ExitCode).
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+
+namespace mirel::cli {
+
+int RunValidate(const CommonOptions& options, const std::vector<std::string>& arguments);
+int RunShow(const CommonOptions& options, const std::string& file);
+int RunScript(const CommonOptions& options, const std::optional<std::string>& file, std::istream& commands);
+// The desktop program on a template (or a new one); argv is handed to the window system.
+int RunEdit(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv);
+int RunColumns(const CommonOptions& options, int argc, char** argv);
+
+}  // namespace mirel::cli

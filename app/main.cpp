@@ -1,0 +1,123 @@
+// mirel: the desktop program and the command line over the report template library.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "app/commands.h"
+#include "app/scriptcommand.h"
+#include "hostapi/errorhandler.h"
+#include "startup/startup.h"
+#include "startup/tddversion.h"
+
+namespace {
+
+using mirel::cli::CommonOptions;
+using mirel::cli::OutputFormat;
+
+constexpr const char* kDescription = R"(mirel: design the report templates of the reporting tool.
+
+Exit status: 0 all valid (or done), 1 some file or query invalid, 2 a file could not be read or
+saved, or a usage error, 3 a question that nobody answered (it is named).)";
+
+// The options every command takes.
+void AddCommonOptions(CLI::App& command, CommonOptions& options, std::string& format) {
+  command.add_option("--vocabulary", options.vocabulary, "query server vocabulary file (mirel-vocabulary JSON) "
+                     "instead of the shipped tdd/vocabulary.json")
+      ->check(CLI::ExistingFile)->option_text("FILE")->group("Common options");
+  command.add_option("--properties", options.properties, "property dictionary file (mirel-properties JSON) "
+                     "instead of the shipped tdd/properties.json")
+      ->check(CLI::ExistingFile)->option_text("FILE")->group("Common options");
+  command.add_option("--project", options.project, "project file; its folder, the setup folder and the current "
+                     "folder hold the user-defined columns (*.txt)")
+      ->check(CLI::ExistingFile)->option_text("FILE")->group("Common options");
+  command.add_option("--format", format, "output: text (default) or json, one JSON object a line")
+      ->check(CLI::IsMember({"text", "json"}))->option_text("text|json")->group("Common options");
+}
+
+void AddLoadOptions(CLI::App& command, CommonOptions& options) {
+  command.add_flag("--custom-column", options.customColumn,
+                   "the files are user-defined columns (mirel-custom-column), loaded in customize mode");
+  command.add_flag("--accept-unknown", options.acceptUnknown,
+                   "answer Yes when loading asks about a keyword the query server does not know "
+                   "(ZRREPS-244); by default it is answered No and the file is invalid");
+}
+
+int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, const std::vector<std::string>& files,
+             const std::string& file, int argc, char** argv) {
+  options.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
+  if (!InitMirelDll()) {
+    mirel::cli::PrintError("warning: the message texts (tdd/crpterrors.txt) were not loaded: " +
+                           CZRErrorHandler::GetLastLoadError() + "; messages show their codes and arguments");
+  }
+  const std::optional<std::string> optionalFile = file.empty() ? std::nullopt : std::optional(file);
+  int status = mirel::cli::kExitError;
+  if (app.got_subcommand("validate")) status = mirel::cli::RunValidate(options, files);
+  else if (app.got_subcommand("show")) status = mirel::cli::RunShow(options, file);
+  else if (app.got_subcommand("script")) status = mirel::cli::RunScript(options, optionalFile, std::cin);
+  else if (app.got_subcommand("edit")) status = mirel::cli::RunEdit(options, optionalFile, argc, argv);
+  else if (app.got_subcommand("columns")) status = mirel::cli::RunColumns(options, argc, argv);
+  TermMirelDll();
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{kDescription, "mirel"};
+  app.set_version_flag("--version", [] { return "mirel " + std::string(GetTddVersion()); },
+                       "print the version written into saved templates and exit");
+  app.require_subcommand(1);
+
+  CommonOptions options;
+  std::string format = "text";
+  std::vector<std::string> files;
+  std::string file;
+
+  CLI::App* validate = app.add_subcommand(
+      "validate",
+      "load each template (or user-defined column) into a query grid as the dialog does and run the grid's "
+      "validation; one result a file");
+  validate->add_option("FILE", files, "template files or glob patterns (quoted patterns are expanded too)")
+      ->required();
+  AddLoadOptions(*validate, options);
+  AddCommonOptions(*validate, options, format);
+  validate->footer(R"(Output: "FILE: valid" or "FILE: invalid" and the file's messages, one a line; with
+--format json one object a file: {"file":F,"valid":bool,"messages":[{"code":...,"args":[...],"text":...}]},
+and "error" for a file that could not be read. Messages about the user-defined columns found go
+to standard error. Exit status: 0 all valid, 1 some invalid, 2 a file could not be read (or no file
+matched a pattern) or a usage error, 3 a question that nobody answered.)");
+
+  CLI::App* show = app.add_subcommand("show", "print the grid after loading a template, one report column a line");
+  show->add_option("FILE", file, "template file (a user-defined column with --custom-column)")->required();
+  AddLoadOptions(*show, options);
+  AddCommonOptions(*show, options, format);
+  show->footer(R"(Output: a heading with the row labels, then each report column up to the last one with a
+keyword: its grid column number and its eleven cell texts as the grid holds them, each quoted.
+With --format json: {"columns":[{"column":2,"Keyword":"...", ... ,"Visible":"1"}, ...]}.
+What loading told the user goes to standard error. Exit status: 0 loaded, 1 loading stopped at a
+refused keyword (the columns before it are shown), 2 the file could not be read or a usage error.)");
+
+  CLI::App* script = app.add_subcommand("script", "edit a template's query grid with commands from standard input");
+  script->add_option("FILE", file, "template to start from (none: a new template)");
+  AddLoadOptions(*script, options);
+  AddCommonOptions(*script, options, format);
+  script->footer(mirel::cli::ScriptLanguageHelp());
+
+  CLI::App* edit = app.add_subcommand("edit", "the desktop program: the query grid of the template in a window");
+  edit->add_option("TEMPLATE", file, "template file (none: a new template)");
+  AddLoadOptions(*edit, options);
+  AddCommonOptions(*edit, options, format);
+
+  CLI::App* columns = app.add_subcommand("columns", "the User Defined Columns dialog");
+  AddCommonOptions(*columns, options, format);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::Success& done) {
+    return app.exit(done);  // --help, --version
+  } catch (const CLI::ParseError& error) {
+    app.exit(error);
+    return mirel::cli::kExitError;
+  }
+  return Dispatch(app, options, format, files, file, argc, argv);
+}
