@@ -85,7 +85,10 @@ CDialog::~CDialog() {
   if (m_hWnd) DestroyWindow();  // while this class's handlers still exist
 }
 
-INT_PTR CDialog::DoModal() { return mirel::Interaction().DoModal(*this); }
+INT_PTR CDialog::DoModal() {
+  if (!mirel::FindDialogTemplate(m_nIDTemplate)) return -1;  // nothing to show, nobody is asked
+  return mirel::Interaction().DoModal(*this);
+}
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
   const auto* dialogTemplate = mirel::FindDialogTemplate(templateId);

@@ -27,7 +27,7 @@ std::vector<FileFilter> ParseFileFilter(std::string_view filter) {
   std::vector<FileFilter> filters;
   const auto parts = Split(filter, '|');
   for (size_t i = 0; i + 1 < parts.size(); i += 2) {
-    if (parts[i].empty()) break;
+    if (parts[i].empty() || parts[i + 1].empty()) break;  // "||" ends the list, as a double NUL does
     FileFilter entry{std::string(parts[i]), {}};
     for (std::string_view pattern : Split(parts[i + 1], ';')) {
       pattern = TrimBlanks(pattern);

@@ -33,7 +33,8 @@ struct FileFilter {
   friend bool operator==(const FileFilter&, const FileFilter&) = default;
 };
 // "Text|*.txt;*.log|All|*.*||" -> {"Text", {"*.txt", "*.log"}}, {"All", {"*.*"}}. Reading stops
-// at an empty label; a label without patterns is dropped. Blanks around patterns are ignored.
+// at the first empty part ("||", the double NUL of the system's form); a pair whose patterns are
+// only blanks and semicolons is dropped. Blanks around patterns are ignored.
 std::vector<FileFilter> ParseFileFilter(std::string_view filter);
 
 struct FileDialogRequest {

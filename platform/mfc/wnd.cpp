@@ -426,8 +426,13 @@ void CWnd::CollectTabStops(std::vector<CWnd*>& out) const {
 CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
   std::vector<CWnd*> order;
   CollectTabStops(order);
-  const auto isStop = [](const CWnd* w) {
-    return (w->m_style & WS_TABSTOP) && !IsControlParent(*w) && w->CanTakeUserInput();
+  // Visible and enabled up to this window (which itself need not be shown yet).
+  const auto isStop = [this](const CWnd* w) {
+    if (!(w->m_style & WS_TABSTOP) || IsControlParent(*w)) return false;
+    for (const CWnd* at = w; at && at != this; at = at->m_parent) {
+      if (!(at->m_style & WS_VISIBLE) || (at->m_style & WS_DISABLED)) return false;
+    }
+    return true;
   };
   const int n = int(order.size());
   if (n == 0) return nullptr;
