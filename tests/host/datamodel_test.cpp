@@ -41,6 +41,7 @@ TEST(TmpltQuery, ListHelpers) {
   EXPECT_TRUE(EqualTmpltQueries(a, b));
   b.back()->m_total = true;
   EXPECT_FALSE(EqualTmpltQueries(a, b));
+  delete b.back();
   b.pop_back();
   EXPECT_FALSE(EqualTmpltQueries(a, b));
   DeleteTmpltQueries(a);

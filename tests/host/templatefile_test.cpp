@@ -30,7 +30,7 @@ CTmpltQuery* MakeQuery(const std::string& text, std::list<std::string> values, i
   q->m_qualifierValues = std::move(values);
   q->m_title = text + text;
   q->m_viewOrder = number;
-  q->m_sortOrder = -number;
+  q->m_sortOrder = number == INT_MIN ? INT_MAX : -number;
   q->m_width = number / 2;
   q->m_alignment = text;
   q->m_visible = number % 2 == 0;
