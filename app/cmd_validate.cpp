@@ -44,6 +44,12 @@ FileResult ValidateFile(Services& services, MessageRouter& router, const std::st
   return result;
 }
 
+// The loaders name the file first; the report names it already.
+std::string Reason(const FileResult& result) {
+  const std::string prefix = result.file + ": ";
+  return result.error.starts_with(prefix) ? result.error.substr(prefix.size()) : result.error;
+}
+
 void Print(Output& out, const FileResult& result) {
   if (out.IsJson()) {
     nlohmann::ordered_json object;
@@ -52,12 +58,12 @@ void Print(Output& out, const FileResult& result) {
     nlohmann::ordered_json messages = nlohmann::ordered_json::array();
     for (const ShownMessage& message : result.messages) messages.push_back(MessageToJson(message));
     object["messages"] = std::move(messages);
-    if (!result.error.empty()) object["error"] = result.error;
+    if (!result.error.empty()) object["error"] = Reason(result);
     out.Json(object);
     return;
   }
   if (!result.error.empty() && result.exitCode == kExitError) {
-    out.Line(result.file + ": error: " + result.error);
+    out.Line(result.file + ": error: " + Reason(result));
     return;
   }
   out.Line(result.file + (result.valid ? ": valid" : ": invalid"));
