@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Set up, build and run the main job: the version, then the shipped example templates validated.
+# Set up, build and run the main job: the version, then the shipped example templates validated
+# and the first of them shown.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -9,4 +10,6 @@ mirel=build-default/stage/bin/mirel
 "$mirel" --version
 if "$mirel" validate --help >/dev/null 2>&1 && ls share/examples/*.tpt >/dev/null 2>&1; then
   "$mirel" validate share/examples/*.tpt
+  examples=(share/examples/*.tpt)
+  "$mirel" show "${examples[0]}"
 fi
