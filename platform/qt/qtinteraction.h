@@ -1,0 +1,34 @@
+#pragma once
+// QtInteraction: the program's interaction service, with real Qt windows: QMessageBox, the
+// dialog's own realised QDialog run modally, QFileDialog, QMenu, and help pages opened with the
+// desktop's browser.
+#include <QString>
+#include <QWidget>
+#include <string>
+
+#include "platform/mfc/interaction.h"
+
+namespace mirel::qt {
+
+class QtInteraction : public IInteraction {
+ public:
+  // Help pages live in `helpFolder`: "<context in hex>.html" (for instance 203fd.html for the
+  // Create Report Template dialog), else "index.html".
+  explicit QtInteraction(std::string helpFolder = "");
+
+  int MessageBox(const MessageRequest& request) override;
+  int DoModal(CDialog& dialog) override;
+  std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
+  UINT TrackPopupMenu(const MenuRequest& request) override;
+  void Help(const HelpRequest& request) override;
+
+  // The page Help opens for a context, or "" when none is installed.
+  QString HelpPage(DWORD_PTR context) const;
+  // "Text (*.txt)" filters for QFileDialog.
+  static QStringList NameFilters(const std::vector<FileFilter>& filters);
+
+ private:
+  std::string m_helpFolder;
+};
+
+}  // namespace mirel::qt

@@ -1,0 +1,27 @@
+#pragma once
+// Peers of the standard window kinds (used by the backend; other kinds register their own).
+#include <QValidator>
+#include <memory>
+
+#include "platform/qt/qtbackend.h"
+
+namespace mirel::qt {
+
+std::unique_ptr<IWindowPeer> MakeContainerPeer(CWnd& wnd, QWidget* parent);
+std::unique_ptr<IWindowPeer> MakeDialogPeer(CWnd& wnd, QWidget* parent);
+std::unique_ptr<IWindowPeer> MakeStaticPeer(CWnd& wnd, QWidget* parent);
+std::unique_ptr<IWindowPeer> MakeButtonPeer(CWnd& wnd, QWidget* parent);
+std::unique_ptr<IWindowPeer> MakeEditPeer(CWnd& wnd, QWidget* parent);
+std::unique_ptr<IWindowPeer> MakeListBoxPeer(CWnd& wnd, QWidget* parent);
+std::unique_ptr<IWindowPeer> MakeComboBoxPeer(CWnd& wnd, QWidget* parent);
+std::unique_ptr<IWindowPeer> MakeToolTipPeer(CWnd& wnd, QWidget* parent);
+
+// Typed letters a to z become capitals (the upper-case edit and combo styles).
+QValidator* MakeUpperCaseValidator(QObject* parent);
+
+// Text with the Windows mnemonic marks taken out ("&Name" -> "Name", "&&" -> "&").
+QString WithoutMnemonics(const std::string& text);
+QString ToQString(const std::string& text);
+std::string ToStd(const QString& text);
+
+}  // namespace mirel::qt
