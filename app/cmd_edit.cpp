@@ -1,6 +1,7 @@
 // mirel edit: for now the query grid of a template in a plain Qt window with Validate, Save and
-// Close. The Create Report Template dialog replaces it once its dialogs and the toolkit's Qt
-// realisation exist. mirel columns waits for the User Defined Columns dialog.
+// Close; the Create Report Template dialog replaces it once that dialog exists. With the
+// toolkit's Qt realisation the grid's own dialogs (Select Property ...) are real windows; without
+// it only message boxes are. mirel columns waits for the User Defined Columns dialog.
 #include "app/commands.h"
 
 #if defined(MIREL_WITH_GRIDQT)
@@ -14,6 +15,9 @@
 
 #include "platform/gridqt/gxqtview.h"
 #include "querygrid/QueryGrid.h"
+#if defined(MIREL_WITH_QT)
+#include "platform/qt/qtplatform.h"
+#endif
 #endif
 
 namespace mirel::cli {
@@ -21,6 +25,7 @@ namespace mirel::cli {
 #if defined(MIREL_WITH_GRIDQT)
 namespace {
 
+#if !defined(MIREL_WITH_QT)
 // Message boxes as Qt message boxes; dialogs, file dialogs and menus keep the defaults
 // (cancelled) until the toolkit's Qt service takes over.
 class MessageBoxInteraction final : public IInteraction {
@@ -44,14 +49,19 @@ class MessageBoxInteraction final : public IInteraction {
     }
   }
 };
+#endif
 
 }  // namespace
 
 int RunEdit(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv) {
   int qtArgc = argc;
   QApplication application(qtArgc, argv);
+#if defined(MIREL_WITH_QT)
+  qt::QtPlatform platform;  // the Qt backend, clipboard, keys and the Qt interaction service
+#else
   MessageBoxInteraction interaction;
   ScopedInteraction installed(interaction);
+#endif
 
   std::string error;
   std::unique_ptr<Services> services = Services::Create(options, error);

@@ -84,6 +84,10 @@ void ScriptRunner::Put(const ScriptCommand& command) {
   const CString text(command.text);
   bool stored = false;
   if (m_grid.SetCurrentCell(command.row, command.col)) {
+    // The cell as the person sees it: composing the current cell fills its drop-down, from
+    // which the combo completes what is typed.
+    CGXStyle shown;
+    m_grid.GetStyleRowCol(command.row, command.col, shown);
     if (m_grid.CanStartEditing(command.row, command.col)) {
       stored = m_grid.StoreEditText(command.row, command.col, text) != FALSE;
     } else if (m_grid.GetComposedStyle(command.row, command.col).GetControl() == qg::kCheckBoxControl &&
