@@ -1,21 +1,26 @@
 #include "platform/grid/gxclip.h"
 
+#include <optional>
+
 #include "platform/grid/gxdefs.h"
+#include "platform/mfc/clipboard.h"
 
 namespace {
 
-class MemoryClipboard : public IGXClipboard {
+// The toolkit's clipboard (an in-process buffer windowless, the system clipboard in the program).
+class PlatformClipboard : public IGXClipboard {
  public:
-  BOOL SetText(const CString& text) override { m_text = text; m_bHas = TRUE; return TRUE; }
-  BOOL GetText(CString& text) override { if (!m_bHas) return FALSE; text = m_text; return TRUE; }
-  BOOL HasText() override { return m_bHas; }
-
- private:
-  CString m_text;
-  BOOL m_bHas = FALSE;
+  BOOL SetText(const CString& text) override { mirel::SetClipboardText(text.view()); return TRUE; }
+  BOOL GetText(CString& text) override {
+    std::optional<std::string> got = mirel::GetClipboardText();
+    if (!got) return FALSE;
+    text = CString(std::move(*got));
+    return TRUE;
+  }
+  BOOL HasText() override { return mirel::IsClipboardTextAvailable(); }
 };
 
-MemoryClipboard g_memoryClipboard;
+PlatformClipboard g_platformClipboard;
 IGXClipboard* g_clipboard = nullptr;
 
 bool NeedsQuotes(const std::string& cell) {
@@ -24,7 +29,7 @@ bool NeedsQuotes(const std::string& cell) {
 
 }  // namespace
 
-IGXClipboard& GridClipboard() { return g_clipboard ? *g_clipboard : g_memoryClipboard; }
+IGXClipboard& GridClipboard() { return g_clipboard ? *g_clipboard : g_platformClipboard; }
 void SetGridClipboard(IGXClipboard* clipboard) { g_clipboard = clipboard; }
 
 BOOL CGXDataObject::IsDataAvailable(UINT format) const { return format == GX_CF_TEXT && m_bText; }

@@ -6,8 +6,8 @@
 #include "platform/grid/gxdefs.h"
 #include "platform/mfc/afxstr.h"
 
-// The clipboard the grid uses. A process-wide in-memory one is installed by default; the view
-// layer installs one over the system clipboard (SetGridClipboard).
+// The clipboard the grid uses: by default the toolkit's (platform/mfc/clipboard.h), which is
+// the system clipboard once the program installs its backend; tests may install another.
 class IGXClipboard {
  public:
   virtual ~IGXClipboard() = default;
@@ -18,7 +18,7 @@ class IGXClipboard {
 
 // The clipboard in force; never null.
 IGXClipboard& GridClipboard();
-// Installs a clipboard (not owned); null puts the in-memory one back.
+// Installs a clipboard (not owned); null puts the toolkit's back.
 void SetGridClipboard(IGXClipboard* clipboard);
 
 // What a drag brings: plain text in clipboard format GX_CF_TEXT, or nothing the grid can take.

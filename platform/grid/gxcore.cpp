@@ -234,7 +234,9 @@ void CGXGridCore::RegisterControl(UINT nID, CGXControl* pControl) {
     m_pImpl->controls.erase(nID);
     return;
   }
-  m_pImpl->controls[nID].reset(pControl);
+  pControl->SetID(nID);
+  std::unique_ptr<CGXControl>& slot = m_pImpl->controls[nID];
+  if (slot.get() != pControl) slot.reset(pControl);
 }
 
 CGXControl* CGXGridCore::GetRegisteredControl(UINT nID) const {

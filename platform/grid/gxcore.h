@@ -190,7 +190,8 @@ class CGXGridCore {
   IGXGridObserver* GetObserver() const { return m_pObserver; }
 
   // ---- Cell controls ----
-  // The grid owns registered controls; registering an id again replaces (and deletes) the old.
+  // The grid owns registered controls and sets their id; registering an id again replaces (and
+  // deletes) the old one, registering null removes it.
   void RegisterControl(UINT nID, CGXControl* pControl);
   CGXControl* GetRegisteredControl(UINT nID) const;
   // The control of a cell from its composed style (the edit control for an unknown id), loaded
@@ -245,6 +246,8 @@ class CGXGridCore {
   CGXChild* HitTestChild(ROWCOL nRow, ROWCOL nCol, POINT pt);
   // Clicks the child under the point, if any (reaching OnClickedButtonRowCol).
   BOOL ClickChildAt(ROWCOL nRow, ROWCOL nCol, POINT pt);
+  // Asks the view to open the drop-down list of a choice cell (OnGridDropDown).
+  void RequestDropDown(ROWCOL nRow, ROWCOL nCol);
   // The tool tip of a cell (user attribute 51022) while grid tool tips are on, else "".
   CString GetTooltipTextRowCol(ROWCOL nRow, ROWCOL nCol);
 

@@ -281,6 +281,10 @@ BOOL CGXGridCore::ClickChildAt(ROWCOL nRow, ROWCOL nCol, POINT pt) {
   return TRUE;
 }
 
+void CGXGridCore::RequestDropDown(ROWCOL nRow, ROWCOL nCol) {
+  if (m_pObserver) m_pObserver->OnGridDropDown(nRow, nCol);
+}
+
 CString CGXGridCore::GetTooltipTextRowCol(ROWCOL nRow, ROWCOL nCol) {
   if (!m_param.IsEnableGridToolTips()) return CString();
   CGXStyle style;

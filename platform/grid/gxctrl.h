@@ -65,7 +65,9 @@ class CGXControl {
   CGXControl& operator=(const CGXControl&) = delete;
 
   CGXGridCore* Grid() const { return m_pGrid; }
+  // The id the control is registered under (CGXGridCore::RegisterControl sets it).
   UINT GetID() const { return m_nID; }
+  void SetID(UINT nID) { m_nID = nID; }
 
   // Binds the control to cell (row, col) whose composed style is *pStyle (copied).
   virtual void LoadStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle);

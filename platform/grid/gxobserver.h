@@ -14,4 +14,6 @@ class IGXGridObserver {
   virtual void OnGridScrolled() = 0;
   // The current cell moved (0, 0 when none). The old and new cells are also invalidated.
   virtual void OnGridCurrentCellChanged(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol) = 0;
+  // The drop-down of a choice cell (its control's arrow) was asked for: the view opens it.
+  virtual void OnGridDropDown(ROWCOL /*nRow*/, ROWCOL /*nCol*/) {}
 };
