@@ -18,6 +18,8 @@
 // should skip them while IsUndoRedoInProgress() and just store: the dependent changes it made
 // quietly the first time were not recorded, so re-running them during undo would change cells
 // that the undo step does not know, and could ask the user questions in the middle of an undo.
+// Nor should it refuse a restore: the step is taken back regardless, so a refusal leaves the
+// grid between the two states.
 //
 // Usable as the second base class of a window class: no window is assumed anywhere; a view tells
 // the core its client rectangle (SetGridRect) and listens for repaint notices (SetObserver).
@@ -220,7 +222,8 @@ class CGXGridCore {
   void AddSelection(const CGXRange& range, UINT flags = GX_UPDATENOW);
   void ClearSelection(UINT flags = GX_UPDATENOW);
   // Rows (columns) that the selection touches, ascending, each once; with bCanUseCurrentCell the
-  // current cell counts as selected. bRangeRowsOnly (bRangeColsOnly): only whole rows (columns).
+  // current cell stands for the selection when nothing is selected. bRangeRowsOnly
+  // (bRangeColsOnly): only whole rows (columns) count.
   BOOL GetSelectedRows(CRowColArray& rows, BOOL bRangeRowsOnly = FALSE, BOOL bCanUseCurrentCell = TRUE);
   BOOL GetSelectedCols(CRowColArray& cols, BOOL bRangeColsOnly = FALSE, BOOL bCanUseCurrentCell = TRUE);
   // The selection, or the current cell when nothing is selected and bCanUseCurrentCell.
