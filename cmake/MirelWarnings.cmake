@@ -22,7 +22,10 @@ function(mirel_add_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main Mirel::warnings)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
-  gtest_discover_tests(${name}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MIREL_ROOT=${MIREL_STAGE_DIR};MIREL_SOURCE_DIR=${CMAKE_SOURCE_DIR};MIREL_BUILD_DIR=${CMAKE_BINARY_DIR}"
-    DISCOVERY_TIMEOUT 60)
+  # The environment goes in as a command prefix: gtest_discover_tests flattens list-valued
+  # properties, so an ENVIRONMENT list would keep only its first entry.
+  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env
+    QT_QPA_PLATFORM=offscreen MIREL_ROOT=${MIREL_STAGE_DIR} MIREL_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+    MIREL_BUILD_DIR=${CMAKE_BINARY_DIR})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
