@@ -1,0 +1,106 @@
+// CValidationGrid: construction and set-up.
+#include "celldialogs/PropFieldCtrl.h"
+#include "platform/grid/gxaccombo.h"
+#include "querygrid/QueryGrid.h"
+#include "validation/ValidationGrid.h"
+
+using namespace qg;
+
+namespace {
+
+constexpr int kRowHeight = 18;
+constexpr UINT kScrollBarMode = 12;
+constexpr UINT kTrackColWidthFlags = 0xB6;
+constexpr UINT kActivateCellFlags = 8;
+constexpr UINT kMergeCellsMode = 1;
+constexpr int kBackgroundColorIndex = 4;
+constexpr COLORREF kSystemWindowColor = RGB(255, 255, 255);
+constexpr COLORREF kBackgroundColor = (kSystemWindowColor & 0x00FFFFFF) | 0xF9000000;
+constexpr DWORD kListBoxStyle = LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER;
+
+}  // namespace
+
+CValidationGrid::CValidationGrid(CQueryGrid* queryGrid)
+    : m_pListBox(new CZRGridACListBox(this)), m_pQueryGrid(queryGrid) {
+  if (queryGrid) {
+    m_pQueryServer = queryGrid->GetQueryServer();
+    m_nCustomizeMode = queryGrid->GetCustomizeCols();
+    m_bBlockBased = queryGrid->GetBlockBased();
+  }
+}
+
+CValidationGrid::~CValidationGrid() {
+  // The combo cells refer to the list box: retire them before it goes.
+  RegisterControl(kComboControl, nullptr);
+  delete m_pListBox;
+  m_pListBox = nullptr;
+}
+
+void CValidationGrid::InitializeGrid(int offScreen) {
+  m_bOffScreen = offScreen != 0;
+  CGXGridParam& param = *GetParam();
+  Initialize();
+  LockUpdate(TRUE);
+  param.EnableUndo(FALSE);
+
+  ApplyGridSettings();
+
+  m_pListBox->Create(kListBoxStyle, RECT{0, 0, 1, 1}, this, kListBoxId, 1);
+  RegisterControl(kComboControl, new CZRGridACCombo(this, 1, kListBoxId, 0, m_pListBox, 1, 0, 0, 1));
+  RegisterControl(kPropFieldControl, new CPropFieldCtrl(this, kPropFieldControl, kPropFieldBitmap));
+
+  // The copy is the grid's starting point, not an edit the user could take back cell by cell.
+  CopyQueryData();
+  EmptyUndoRedo();
+  param.EnableUndo(TRUE);
+
+  if (!offScreen) {
+    LockUpdate(FALSE);
+    Redraw();
+  }
+}
+
+// The query grid's settings, except: no columns yet (the copy brings them with the labels),
+// cell ranges as the only selection, no drop target, no merged captions and no width rules.
+void CValidationGrid::ApplyGridSettings() {
+  CGXGridParam& param = *GetParam();
+  SetRowCount(kRowCount);
+  SetColCount(0);
+  SetRowHeight(0, kRowCount, kRowHeight);
+  SetScrollBarMode(GX_SB_HORZ, kScrollBarMode);
+  SetScrollBarMode(GX_SB_VERT, kScrollBarMode);
+
+  param.SetSortRowsOnDblClk(FALSE);
+  param.SetSortColsOnDblClk(FALSE);
+  param.EnableMoveRows(FALSE);
+  param.EnableMoveCols(FALSE);
+  param.EnableSelection(GX_SELCELL);
+
+  param.EnableChangeTab(FALSE);
+  param.SetNumberedColHeaders(FALSE);
+  param.SetNumberedRowHeaders(FALSE);
+  param.SetHideCurrentCell(0);
+  param.EnableGridToolTips(TRUE);
+  param.EnableTrackColWidth(kTrackColWidthFlags);
+  param.EnableTrackRowHeight(0);
+  param.SetMarkRowHeader(FALSE);
+  param.SetMarkColHeader(FALSE);
+  param.SetExcelLikeSelectionFrame(FALSE);
+  param.SetActivateCellFlags(kActivateCellFlags);
+  param.SetMergeCellsMode(kMergeCellsMode);
+  param.EnableIntelliMouse();
+  param.EnableScrollTips();
+  param.ImplementCutPaste();
+
+  param.GetProperties()->SetColor(kBackgroundColorIndex, kBackgroundColor);
+  param.SetNewGridLineMode(TRUE);
+  param.SetGridLineStyle(GX_PS_DOT);
+  CGXStyle text;
+  text.SetEllipsisType(GX_ELLIPSIS_DOTS).SetWrapText(FALSE).SetAllowEnter(FALSE);
+  ChangeStandardStyle(text);
+  ChangeColHeaderStyle(CGXStyle(text).SetBorders(gxBorderAll, CGXPen(GX_PS_NULL)));
+  ChangeRowHeaderStyle(CGXStyle(text).SetControl(kHeaderControl).SetBorders(gxBorderAll, CGXPen(GX_PS_SOLID)));
+
+  SetFrozenRows(0);
+  SetFrozenCols(1);
+}
