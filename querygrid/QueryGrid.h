@@ -109,6 +109,10 @@ class CQueryGrid : public CGXGridWnd {
  private:
   // Layout
   void RegisterAllControls();
+  void SetAppearance();
+  // The current cell's own changes when it is composed: an emptied property cell becomes a
+  // combo again, a Keyword that no longer names a user-defined column loses the mark.
+  void RefreshCurrentCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style);
   // Choices
   void FillComboBox(DWORD row, DWORD col);
   CString GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int isProperty, DWORD col);
@@ -124,6 +128,10 @@ class CQueryGrid : public CGXGridWnd {
   BOOL ApplyQualifierRule(ROWCOL col, CGXStyle& style, const CString& newText);
   void ApplyNewKeywordSteps(ROWCOL col, const CGXStyle& style, const CString& oldText, const CString& keyword);
   CString KeywordWidth(const CString& keyword);
+  // Load / Store
+  bool AcceptLoadedKeyword(const CString& keyword, int strict);  // may ask "ZRREPS-244"
+  void LoadQuery(const CTmpltQuery& q, ROWCOL col);
+  CTmpltQuery* StoreQuery(ROWCOL col);  // a new query from a column with a keyword
   // Mouse
   void ShowPopupMenu(CPoint point);
 
