@@ -56,6 +56,16 @@ TEST_F(ValidateData, GapsCloseEvenWhenTheQueryFails) {
   EXPECT_EQ(QueryText(kRowViewOrder, 4), "3");
 }
 
+TEST_F(ValidateData, WindowedGridValidatesInAChildItRemovesAgain) {
+  ASSERT_TRUE(grid.Create(WS_VISIBLE, RECT{0, 0, 400, 300}, nullptr, 1));
+  PutColumn(2, {"REFDES", "", "", "1", "1"});
+  PutColumn(3, {"REFDES", "", "", "2", "2"});
+  EXPECT_EQ(grid.ValidateData(), 0);
+  EXPECT_EQ(Codes(), std::vector<std::string>{"ZRREPS-227"});
+  EXPECT_EQ(grid.GetDlgItem(int(CValidationGrid::kWindowId)), nullptr);
+  grid.DestroyWindow();
+}
+
 TEST_F(ValidateData, NoUsedColumnIsAnEmptyQuery) {
   EXPECT_EQ(grid.ValidateData(), 1);
   EXPECT_TRUE(Codes().empty());
@@ -150,6 +160,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {"VALUE", "REFDES", "Value of %PART_NUMBER%", "3", "3"}},
                     "ZRREPS-248",
                     {"PART_NUMBER", "VALUE", "REFDES", "PART_NUMBER", "VALUE"}},
+        MessageCase{"TitleSearchEndsOnACycle",
+                    0,
+                    {{"REFDES", "", "", "1", "1"},
+                     {"PART_NUMBER", "PART_NAME", "", "2", "2"},
+                     {"PART_NAME", "PART_NUMBER", "", "3", "3"},
+                     {"VALUE", "REFDES", "Value of %PART_NAME%", "4", "4"}},
+                    "ZRREPS-248",
+                    {"PART_NAME", "VALUE", "REFDES", "PART_NAME", "VALUE"}},
         MessageCase{"TitleVariableIsOwnKeyword",
                     0,
                     {{"BLOCK", "", "", "1", "1"}, {"BLOCK", "BLOCK", "%BLOCK%", "2", "2"}},
