@@ -1,12 +1,18 @@
 #include "platform/gridqt/gxqtcombo.h"
 
-#include "platform/grid/gxctrl.h"
-#include "platform/mfc/controls.h"
+#include "platform/grid/gxaccombo.h"
 
 namespace mirel::gridqt {
 
-CListBox* DropDownListOf(CGXControl*) { return nullptr; }
+CListBox* DropDownListOf(CGXControl* control) {
+  auto* combo = dynamic_cast<CZRGridACCombo*>(control);
+  return combo ? combo->GetListBox() : nullptr;
+}
 
-bool IsDropDownButton(CGXControl* control, const CGXChild*) { return DropDownListOf(control) != nullptr; }
+std::optional<CString> CompletionOf(CGXControl* control, const CString& typed) {
+  auto* combo = dynamic_cast<CZRGridACCombo*>(control);
+  if (!combo || !combo->IsAutoComplete()) return std::nullopt;
+  return combo->Complete(typed);
+}
 
 }  // namespace mirel::gridqt

@@ -1,7 +1,10 @@
 #pragma once
-// What the view needs to know of the auto-complete combo control: the shared list box it drops
-// down, and which of its children is the drop-down button.
-class CGXChild;
+// What the view needs of the auto-complete combo control: the shared list box it drops down and
+// its completion of typed text.
+#include <optional>
+
+#include "platform/mfc/afxstr.h"
+
 class CGXControl;
 class CListBox;
 
@@ -9,7 +12,8 @@ namespace mirel::gridqt {
 
 // The list box a cell control drops down, or null for a control without a drop-down.
 CListBox* DropDownListOf(CGXControl* control);
-// True when a click on `child` of `control` should open the drop-down.
-bool IsDropDownButton(CGXControl* control, const CGXChild* child);
+// What the control makes of typed text by completing it; nothing for a control that does not
+// complete.
+std::optional<CString> CompletionOf(CGXControl* control, const CString& typed);
 
 }  // namespace mirel::gridqt

@@ -104,7 +104,7 @@ bool CellEditor::Start(ROWCOL row, ROWCOL col, const QString* typed) {
   m_active = true;
   m_edit->setGeometry(rect);
   m_edit->setText(typed ? *typed : m_original);
-  m_typed = m_edit->text();
+  m_typed = typed ? QString() : m_edit->text();  // what was typed to open it may complete
   if (typed) m_edit->end(false);
   else m_edit->selectAll();
   m_edit->show();
@@ -177,13 +177,11 @@ void CellEditor::OnTextEdited(const QString& text) {
   // Typing on at the end of the text completes it from the list; deleting never does.
   const bool grew = text.size() > m_typed.size() && text.startsWith(m_typed, Qt::CaseInsensitive);
   m_typed = text;
-  CListBox* listBox = ListBox();
-  if (!listBox) return;
   if (m_list->isVisible()) m_list->MarkPrefix(text);
-  if (!grew || text.isEmpty() || m_edit->cursorPosition() != text.size()) return;
-  const int index = listBox->FindString(-1, ToCString(text).GetString());
-  if (index < 0) return;
-  const QString entry = ToQString(listBox->GetItemText(index));
+  if (!grew || m_edit->cursorPosition() != text.size()) return;
+  const std::optional<CString> completed = CompletionOf(m_view.Grid().GetControl(m_row, m_col), ToCString(text));
+  if (!completed) return;
+  const QString entry = ToQString(*completed);
   if (entry.size() <= text.size() || !entry.startsWith(text, Qt::CaseInsensitive)) return;
   m_edit->setText(entry);
   m_edit->setSelection(int(text.size()), int(entry.size() - text.size()));

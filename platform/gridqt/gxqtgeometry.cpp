@@ -75,7 +75,8 @@ QRect GridGeometry::CellRect(ROWCOL row, ROWCOL col) const {
   if (!Extent(m_cols, m_frozenCols, block.left, block.right, true, x, w)) return {};
   if (!Extent(m_rows, m_frozenRows, block.top, block.bottom, false, y, h)) return {};
   const QRect rect(x, y, w, h);
-  return rect.intersects(m_client) ? rect : QRect();
+  // A block scrolled away entirely would lie under the frozen cells: it is not shown.
+  return rect.intersects(PaneOf(block.top, block.left)) ? rect : QRect();
 }
 
 QRect GridGeometry::RangeRect(const CGXRange& range) const {
@@ -91,7 +92,7 @@ QRect GridGeometry::RangeRect(const CGXRange& range) const {
   if (colsShown && rowsShown) rect = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
   // Covered blocks that meet the range paint as a whole.
   for (const CGXRange& block : m_grid.GetCoveredCellsList()) {
-    if (block.Intersects(range)) rect |= CellRect(block.top, block.left);
+    if (block.Intersects(range)) rect |= CellRect(block.top, block.left) & PaneOf(block.top, block.left);
   }
   return rect & m_client;
 }
@@ -104,6 +105,19 @@ QRect GridGeometry::PaneOf(ROWCOL row, ROWCOL col) const {
   const int y0 = row <= m_frozenRows ? m_client.top() : std::min(m_frozenBottom, clientBottom);
   const int y1 = row <= m_frozenRows ? std::min(m_frozenBottom, clientBottom) : clientBottom;
   return QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+}
+
+bool GridGeometry::ShownBefore(bool cols, ROWCOL index, ROWCOL& before) const {
+  const std::vector<GridSpan>& spans = cols ? m_cols : m_rows;
+  bool found = false;
+  for (const GridSpan& s : spans) {
+    if (s.index == index) return found;
+    if (s.size > 0) {
+      before = s.index;
+      found = true;
+    }
+  }
+  return false;
 }
 
 }  // namespace mirel::gridqt

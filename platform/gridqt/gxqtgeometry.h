@@ -28,7 +28,7 @@ class GridGeometry {
   int FrozenBottom() const { return m_frozenBottom; }
 
   // The rectangle of a cell spanning its covered block, also where the block runs beyond the
-  // view or is partly scrolled away; empty when nothing of it is shown.
+  // view or is partly scrolled away; empty when nothing of it is shown in its pane.
   QRect CellRect(ROWCOL row, ROWCOL col) const;
   // The part of the view that shows any cell of the range (rows, columns, table or cells,
   // covered blocks that meet it included); empty when none is shown.
@@ -36,6 +36,8 @@ class GridGeometry {
   // The part of the view in which a cell may paint: frozen cells in the frozen strip, scrolled
   // ones beside it, so that scrolled cells never paint over frozen ones.
   QRect PaneOf(ROWCOL row, ROWCOL col) const;
+  // The column (row) shown just left of (above) `index`, skipping hidden ones; false for none.
+  bool ShownBefore(bool cols, ROWCOL index, ROWCOL& before) const;
 
  private:
   // Edge and size of a run of columns (rows) first..last, measured from the spans.

@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include "platform/gridqt/gxqtcombo.h"
 #include "platform/gridqt/gxqtconvert.h"
 #include "platform/gridqt/gxqteditor.h"
 #include "platform/gridqt/gxqtgeometry.h"
@@ -156,7 +155,9 @@ void GridView::mousePressEvent(QMouseEvent* event) {
   m_grid->OnLButtonClickedRowCol(row, col, MouseFlagsOf(*event), pt);
   if (!self || !m_grid) return;
 
-  if (const CGXChild* child = m_grid->HitTestChild(row, col, pt)) {
+  const CGXStyle style = m_grid->GetComposedStyle(row, col);
+  const bool enabled = !style.GetIncludeEnabled() || style.GetEnabled();
+  if (const CGXChild* child = enabled ? m_grid->HitTestChild(row, col, pt) : nullptr) {  // disabled buttons take no click
     press.onChild = true;
     press.childRect = ToQRect(child->GetRect());
     RequestRepaint(press.childRect);
@@ -231,13 +232,7 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
   if (press.onChild) {
     RequestRepaint(press.childRect);
     if (!press.childRect.contains(pos)) return;
-    CGXControl* control = m_grid->GetControl(press.row, press.col);
-    const CGXChild* child = m_grid->HitTestChild(press.row, press.col, pt);
-    if (IsDropDownButton(control, child)) {
-      if (m_grid->IsCurrentCell(press.row, press.col)) OpenDropDown();
-      return;
-    }
-    m_grid->ClickChildAt(press.row, press.col, pt);
+    m_grid->ClickChildAt(press.row, press.col, pt);  // a combo's arrow comes back as OnGridDropDown
     return;
   }
   if (press.onCheckBox) {

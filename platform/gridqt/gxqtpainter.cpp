@@ -54,6 +54,12 @@ QImage BitmapImage(UINT id) {
 
 }  // namespace
 
+void GridPainter::DrawPixelLine(QPainter& painter, QPoint from, QPoint to) {
+  // A flat-capped line leaves out its end point: one pixel further takes it in.
+  const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+  painter.drawLine(from, step.isNull() ? to + QPoint(1, 0) : to + step);
+}
+
 QFont GridPainter::FontFor(const QFont& base, const CGXStyle& style) {
   QFont font = base;
   const CGXFont& f = style.GetFont();
@@ -77,7 +83,7 @@ void GridPainter::DrawLine(POINT from, POINT to, const CGXPen& pen) {
   m_painter.save();
   m_painter.setRenderHint(QPainter::Antialiasing, false);
   m_painter.setPen(qpen);
-  m_painter.drawLine(ToQPoint(from), ToQPoint(to));
+  DrawPixelLine(m_painter, ToQPoint(from), ToQPoint(to));
   m_painter.restore();
 }
 

@@ -15,6 +15,8 @@ class GridPainter final : public IGXPainter {
  public:
   GridPainter(QPainter& painter, const QFont& baseFont) : m_painter(painter), m_baseFont(baseFont) {}
 
+  // A horizontal or vertical line of whole pixels, both end points included.
+  static void DrawPixelLine(QPainter& painter, QPoint from, QPoint to);
   // The cell's font: the base font with the style's size, bold and italic laid over it.
   static QFont FontFor(const QFont& base, const CGXStyle& style);
 
@@ -24,6 +26,7 @@ class GridPainter final : public IGXPainter {
   void SetPressedRect(std::optional<QRect> rect) { m_pressed = rect; }
 
   void FillRect(const RECT& rect, COLORREF color) override;
+  // Both end points are drawn.
   void DrawLine(POINT from, POINT to, const CGXPen& pen) override;
   void DrawText(const RECT& rect, const CString& text, const CGXStyle& style) override;
   void DrawCheckBox(const RECT& box, BOOL checked, BOOL enabled) override;

@@ -1,44 +1,34 @@
 #pragma once
-// The realisation of a CGXGridWnd (window kind "GXWND") under the Qt backend: a GridView placed
-// in the parent window's widget and kept in step with the window model.
+// The realisation of a CGXGridWnd (window kind "GXWND") under the Qt backend: a GridView kept
+// in step with the window model by the backend's QtPeer.
 //
-// A program shows a grid as it shows any window: install the Qt backend, call RegisterGridPeer()
-// once, then Create the grid (or the dialog holding it); ViewOf(grid) is its widget.
-#include <QPointer>
-
+// A program shows a grid as it shows any window: with the Qt platform installed
+// (mirel::qt::QtPlatform), call RegisterGridPeer() once, then Create the grid or the dialog that
+// holds it; ViewOf(grid) is its widget (QWidget::grab gives a picture of it).
 #include "platform/grid/gxwnd.h"
 #include "platform/gridqt/gxqtview.h"
-#include "platform/mfc/backend.h"
+#include "platform/qt/qtpeer.h"
 
 namespace mirel::gridqt {
 
-class GridPeer final : public mirel::IWindowPeer {
+class GridPeer final : public mirel::qt::QtPeer {
  public:
-  // The view becomes a child of `parentWidget` (a top-level widget when null).
-  GridPeer(CGXGridWnd& grid, QWidget* parentWidget);
+  GridPeer(CGXGridWnd& grid, GridView* view);
   ~GridPeer() override;
   GridPeer(const GridPeer&) = delete;
   GridPeer& operator=(const GridPeer&) = delete;
 
-  void OnModelChanged(mirel::WndChange what) override;
   void Rebind(CWnd& wnd) override;
-  void* NativeHandle() const override { return m_view.data(); }
-  GridView* View() const { return m_view.data(); }
+  GridView* View() const { return static_cast<GridView*>(Widget()); }
 
- private:
-  void ShowGeometry();
-  CGXGridWnd* m_grid;
-  QPointer<GridView> m_view;
+ protected:
+  void SyncKind(mirel::WndChange what) override;
 };
 
-// The widget of a parent window, where its children's widgets go (null when it has none).
-QWidget* NativeWidgetOf(const CWnd* wnd);
 // The view of a realised grid window, or null.
 GridView* ViewOf(const CGXGridWnd& grid);
-// A peer for `wnd` when it is a grid window, else null (for the backend's factory).
-std::unique_ptr<mirel::IWindowPeer> MakeGridPeer(CWnd& wnd);
-// Registers MakeGridPeer with the Qt backend for "GXWND" and puts the grid core's clipboard on
-// the toolkit's clipboard. Call once, after the Qt backend is installed; again changes nothing.
+// Registers the grid's peer with the Qt backend for "GXWND". Call once after the Qt platform is
+// installed; calling again changes nothing.
 void RegisterGridPeer();
 
 }  // namespace mirel::gridqt

@@ -48,7 +48,8 @@ GridView::GridView(CGXGridWnd& grid, QWidget* parent)
   setFrameShape((grid.GetStyle() & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setAcceptDrops(true);
+  // Drops land in the viewport, whose pixels are the grid's client coordinates.
+  setAcceptDrops(false);
   viewport()->setAcceptDrops(true);
   viewport()->setMouseTracking(true);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -127,6 +128,11 @@ void GridView::OnGridScrolled() {
 void GridView::OnGridCurrentCellChanged(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol) {
   // The edit belongs to the cell it started in: a move elsewhere confirms it first.
   if (m_editor->IsActive() && (m_editor->Row() != nRow || m_editor->Col() != nCol)) m_editor->End(true);
+}
+
+void GridView::OnGridDropDown(ROWCOL nRow, ROWCOL nCol) {
+  if (!m_grid->IsCurrentCell(nRow, nCol) && !m_grid->SetCurrentCell(nRow, nCol)) return;
+  if (m_editor->Start(nRow, nCol, nullptr)) m_editor->OpenDropDown();
 }
 
 // ---- geometry and scrolling ----
@@ -237,8 +243,8 @@ void GridView::PaintGridLines(QPainter& painter, ROWCOL, ROWCOL, const QRect& re
   painter.setRenderHint(QPainter::Antialiasing, false);
   if (header) {
     painter.setPen(kHeaderLine);
-    painter.drawLine(rect.topRight(), rect.bottomRight());
-    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    GridPainter::DrawPixelLine(painter, rect.topRight(), rect.bottomRight());
+    GridPainter::DrawPixelLine(painter, rect.bottomLeft(), rect.bottomRight());
   } else if (param.GetGridLineStyle() != GX_PS_NULL) {
     QPen pen(ToQColor(props.GetColor(kGridLineColorIndex)));
     pen.setCapStyle(Qt::FlatCap);
@@ -247,14 +253,14 @@ void GridView::PaintGridLines(QPainter& painter, ROWCOL, ROWCOL, const QRect& re
     painter.setPen(pen);
     // Dots start on even pixels so that the lines of neighbouring cells meet in one pattern.
     if (props.GetDisplayVertLines())
-      painter.drawLine(QPoint(rect.right(), rect.top() + (rect.top() & 1)), rect.bottomRight());
+      GridPainter::DrawPixelLine(painter, QPoint(rect.right(), rect.top() + (rect.top() & 1)), rect.bottomRight());
     if (props.GetDisplayHorzLines())
-      painter.drawLine(QPoint(rect.left() + (rect.left() & 1), rect.bottom()), rect.bottomRight());
+      GridPainter::DrawPixelLine(painter, QPoint(rect.left() + (rect.left() & 1), rect.bottom()), rect.bottomRight());
   }
   painter.restore();
 }
 
-void GridView::PaintCell(QPainter& painter, const GridGeometry&, ROWCOL row, ROWCOL col, const QRect& rect) {
+void GridView::PaintCell(QPainter& painter, const GridGeometry& geometry, ROWCOL row, ROWCOL col, const QRect& rect) {
   CGXStyle style;
   m_grid->ComposeStyleRowCol(row, col, &style);
   CGXControl* control = m_grid->GetControl(row, col);
@@ -279,8 +285,18 @@ void GridView::PaintCell(QPainter& painter, const GridGeometry&, ROWCOL row, ROW
     for (int i = 0; i < control->GetChildCount(); ++i) control->GetChild(i)->Draw(cellPainter, enabled);
   }
 
-  // The style's own borders lie over the grid lines.
+  // The style's own borders lie over the grid lines. A line two neighbours both ask for is
+  // drawn once, by the cell left of (above) it, so that it is as thin as every other line.
   const RECT r = ToRect(rect.adjusted(0, 0, -1, -1));
+  const auto neighbourHas = [this](ROWCOL nRow, ROWCOL nCol, GXBorderType side) {
+    CGXRange block;
+    if (m_grid->GetCoveredCellsRowCol(nRow, nCol, block)) { nRow = block.top; nCol = block.left; }
+    CGXStyle other;
+    m_grid->ComposeStyleRowCol(nRow, nCol, &other);
+    return other.GetIncludeBorders(side) && other.GetBorders(side).GetStyle() != GX_PS_NULL;
+  };
+  CGXRange self;
+  if (!m_grid->GetCoveredCellsRowCol(row, col, self)) self.SetCells(row, col);
   const std::pair<GXBorderType, std::pair<POINT, POINT>> sides[] = {
       {gxBorderLeft, {{r.left, r.top}, {r.left, r.bottom}}},
       {gxBorderTop, {{r.left, r.top}, {r.right, r.top}}},
@@ -288,7 +304,15 @@ void GridView::PaintCell(QPainter& painter, const GridGeometry&, ROWCOL row, ROW
       {gxBorderBottom, {{r.left, r.bottom}, {r.right, r.bottom}}},
   };
   for (const auto& [side, line] : sides) {
-    if (style.GetIncludeBorders(side)) cellPainter.DrawLine(line.first, line.second, style.GetBorders(side));
+    if (!style.GetIncludeBorders(side)) continue;
+    ROWCOL before = 0;
+    if (side == gxBorderLeft && geometry.ShownBefore(true, self.left, before) &&
+        neighbourHas(self.top, before, gxBorderRight))
+      continue;
+    if (side == gxBorderTop && geometry.ShownBefore(false, self.top, before) &&
+        neighbourHas(before, self.left, gxBorderBottom))
+      continue;
+    cellPainter.DrawLine(line.first, line.second, style.GetBorders(side));
   }
 
   if (current && !header) {
@@ -340,12 +364,6 @@ bool GridView::DispatchKey(UINT virtualKey, Qt::KeyboardModifiers modifiers) {
   if (!m_grid || virtualKey == 0) return false;
   HeldModifiers held(modifiers);
   m_grid->SetKeyModifiers(GridModifiersOf(modifiers));
-  MSG msg;
-  msg.hwnd = m_grid;
-  msg.message = WM_KEYDOWN;
-  msg.wParam = virtualKey;
-  if (mirel::WalkPreTranslateTree(&msg)) return true;
-  if (!m_grid) return true;  // a dialog closed over the key
   m_grid->OnKeyDown(virtualKey, 1, 0);
   return m_grid && m_grid->WasLastKeyUsed();
 }

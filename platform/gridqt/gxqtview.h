@@ -4,6 +4,8 @@
 // model, so that a dialog sees them first), in-place edits ending in StoreEditText, drops,
 // tool tips, the context menu, column resizing and scrolling. It keeps no cell state of its own:
 // the core tells it what to repaint (IGXGridObserver) and only that part is painted again.
+// Under the Qt backend it is the widget of the "GXWND" peer (gxqtpeer.h); on its own it shows any
+// grid window object, created or not (tests).
 #include <memory>
 #include <optional>
 
@@ -46,8 +48,9 @@ class GridView final : public QAbstractScrollArea, private IGXGridObserver {
   bool OpenDropDown();            // of the current cell, starting the edit when needed
 
   // ---- keys ----
-  // A key-down as the window model takes it: the dialogs' pre-translation first, then the
-  // grid's OnKeyDown (ProcessKeys). True when some window used it.
+  // A key-down for the grid: its OnKeyDown, that is ProcessKeys. (The dialogs have seen the key
+  // by then: the Qt platform passes every key press through the window model's pre-translation
+  // before any widget gets it.) True when ProcessKeys used it.
   bool DispatchKey(UINT virtualKey, Qt::KeyboardModifiers modifiers);
 
   // ---- painting ----
@@ -90,6 +93,7 @@ class GridView final : public QAbstractScrollArea, private IGXGridObserver {
   void OnGridLayoutChanged() override;
   void OnGridScrolled() override;
   void OnGridCurrentCellChanged(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol) override;
+  void OnGridDropDown(ROWCOL nRow, ROWCOL nCol) override;
 
   void Attach(CGXGridWnd& grid);
   void RequestRepaint(const QRect& rect);
