@@ -1,0 +1,166 @@
+// The drop-down choices of the combo cells (Keyword, Dependency, Qualifier, Alignment), the
+// dependency a new column takes by itself, and the dependency choices of a user-defined column.
+#include <memory>
+#include <set>
+
+#include "platform/grid/gxaccombo.h"
+#include "querygrid/QueryGrid.h"
+#include "querygrid/QueryGridCells.h"
+
+using namespace qg;
+
+namespace {
+
+bool IsCustomColumnCell(const CGXStyle& keywordCell) {
+  return keywordCell.GetUserAttribute(kCustomColAttr).GetLongValue() == 1;
+}
+
+bool IsPropertyFieldCell(const CGXStyle& cell) {
+  return cell.GetIncludeControl() && cell.GetControl() == kPropFieldControl;
+}
+
+}  // namespace
+
+void CQueryGrid::FillComboBox(DWORD row, DWORD col) {
+  if (!m_pListBox) return;
+  m_pListBox->ResetContent();
+  if (!m_pQueryServer && row != kRowAlignment) return;
+
+  switch (row) {
+    case kRowKeyword:
+      FillKeywordChoices(col);
+      break;
+    case kRowDependency:
+      FillDependencyChoices(col);
+      break;
+    case kRowQualifier:
+      FillQualifierChoices(col);
+      break;
+    case kRowAlignment:
+      for (const char* alignment : {"LEFT", "RIGHT", "CENTER"}) AddChoice(alignment, false);
+      break;
+    default:
+      break;
+  }
+}
+
+void CQueryGrid::AddChoice(const CString& text, bool blue) {
+  const int index = m_pListBox->AddString(text);
+  if (blue && index >= 0) m_pListBox->SetItemTextColor(index, kBlue);
+}
+
+void CQueryGrid::FillKeywordChoices(ROWCOL col) {
+  const CGXStyle dependencyCell = GetComposedStyle(kRowDependency, col);
+  const CString dependency = dependencyCell.GetValue();
+  const bool customize = m_nCustomizeMode != 0;
+
+  std::list<std::string> keywords;
+  m_pQueryServer->GetKeywords(&keywords);
+  for (const std::string& keyword : keywords) {
+    if (!dependency.IsEmpty() && !m_pQueryServer->IsValidDependency(dependency.str(), keyword, m_bBlockBased))
+      continue;
+    // Customize mode shows no highlighting (and does not ask for it).
+    AddChoice(keyword, !customize && m_pQueryServer->IsKeywordHighlighted(keyword, m_bBlockBased));
+  }
+
+  // User-defined columns only while no dependency narrows the choice, and never inside one.
+  if (dependency.IsEmpty() && !customize) {
+    for (const auto& entry : m_customCols) AddChoice(entry.first, false);
+  }
+
+  const bool operatorColumn = dependencyCell.GetIncludeControl() && dependencyCell.GetControl() == kHotSpotControl;
+  if (dependency.IsEmpty() || operatorColumn) {
+    for (const char* marker : {kMathOp, kRelOp, kStringOp}) AddChoice(marker, false);
+  }
+}
+
+void CQueryGrid::FillDependencyChoices(ROWCOL col) {
+  const CGXStyle keywordCell = GetComposedStyle(kRowKeyword, col);
+  const CString keyword = keywordCell.GetValue();
+
+  if (keyword.IsEmpty()) {
+    // Every keyword of the grid, repeats included.
+    for (ROWCOL c = kFirstReportCol; c <= GetColCount(); ++c) {
+      const CString text = GetValueRowCol(kRowKeyword, c);
+      if (!text.IsEmpty()) AddChoice(text, false);
+    }
+    return;
+  }
+  if (IsOperatorMarker(keyword.view())) return;  // an expression, made in the operator dialog
+
+  if (IsCustomColumnCell(keywordCell)) {
+    const std::unique_ptr<std::list<std::string>> choices(GetCColDepKeywords(GetCustomColData(keyword)));
+    for (const std::string& choice : *choices) AddChoice(choice, false);
+    return;
+  }
+
+  std::list<std::string> choices;
+  m_pQueryServer->GetDependencyKeywords(IsPropertyFieldCell(keywordCell) ? kPropMarker : keyword.str(), &choices);
+  for (const std::string& choice : choices) AddChoice(choice, false);
+}
+
+void CQueryGrid::FillQualifierChoices(ROWCOL col) {
+  const CGXStyle keywordCell = GetComposedStyle(kRowKeyword, col);
+  const CString keyword = keywordCell.GetValue();
+  if (keyword.IsEmpty()) return;
+  if (IsOperatorMarker(keyword.view())) {
+    AddChoice("VALUE", false);
+    return;
+  }
+  std::list<std::string> qualifiers;
+  m_pQueryServer->GetQualifiers(IsPropertyFieldCell(keywordCell) ? kPropMarker : keyword.str(), &qualifiers);
+  for (const std::string& qualifier : qualifiers) AddChoice(qualifier, false);
+}
+
+CString CQueryGrid::GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int /*isProperty*/,
+                                                  DWORD col) {
+  if (keyword.IsEmpty() || !m_pQueryServer) return CString();
+
+  // The keywords the grid shows. The column's own cell still holds what this edit replaces:
+  // it counts only when it is the same keyword, never the one going away.
+  std::set<CString> present;
+  for (ROWCOL c = kFirstReportCol; c <= GetColCount(); ++c) {
+    CString text = StoredText(*this, kRowKeyword, c);
+    if (text.IsEmpty() || (c == col && !mirel::EqualsNoCase(text.view(), keyword.view()))) continue;
+    present.insert(std::move(text));
+  }
+
+  std::list<std::string> candidates;
+  if (IsCustomColumnCell(keywordStyle)) {
+    const std::unique_ptr<std::list<std::string>> list(GetCColDepKeywords(GetCustomColData(keyword)));
+    candidates = std::move(*list);
+  } else {
+    if (IsPropertyFieldCell(keywordStyle)) keyword = kPropMarker;
+    m_pQueryServer->GetDependencyKeywords(keyword.str(), &candidates);
+  }
+  for (const std::string& candidate : candidates) {
+    if (present.count(CString(candidate))) return CString(candidate);
+  }
+  return CString();
+}
+
+std::list<std::string>* CQueryGrid::GetCColDepKeywords(CCustomColData* data) {
+  auto result = std::make_unique<std::list<std::string>>();
+  if (!data || !m_pQueryServer) return result.release();
+
+  std::list<std::string> candidates;
+  m_pQueryServer->GetKeywords(&candidates);
+  // Each independent sub-column narrows the candidates to what it may depend on.
+  for (const CTmpltQuery* query : data->m_queries) {
+    if (!query || !query->m_dependency.empty()) continue;
+    result->clear();
+    if (IsOperatorMarker(query->m_keyword)) {
+      *result = candidates;
+    } else {
+      std::list<std::string> allowed;
+      m_pQueryServer->GetDependencyKeywords(query->m_keyword, &allowed);
+      for (const std::string& entry : allowed) {
+        for (const std::string& candidate : candidates) {
+          if (mirel::EqualsNoCase(candidate, entry)) result->push_back(candidate);
+        }
+      }
+    }
+    candidates = *result;
+  }
+  return result.release();
+}
