@@ -5,10 +5,8 @@
 #include "hostapi/zrcontrols.h"
 #include "startup/startup.h"
 #include "startup/tddversion.h"
-#include "tests/host/scratch.h"
-#if MIREL_WITH_RESOURCES
 #include "resources/library_resources.h"
-#endif
+#include "tests/host/scratch.h"
 
 namespace {
 
@@ -21,11 +19,10 @@ TEST(InitMirelDll, InitialisesControlsAndLoadsTheMessages) {
   EXPECT_EQ(InitMirelDll(), 1) << CZRErrorHandler::GetLastLoadError();
   EXPECT_TRUE(IsZRControlsDllInitialised());
   EXPECT_NE(CZRErrorHandler::GetMessageTemplate("ZRREPS-244"), "");
-#if MIREL_WITH_RESOURCES
   EXPECT_TRUE(mirel::IsResourceModuleAdded(mirel::LibraryResources()));
+  EXPECT_TRUE(mirel::LoadString(1047).has_value());  // the library's string table is reachable
   TermMirelDll();
   EXPECT_FALSE(mirel::IsResourceModuleAdded(mirel::LibraryResources()));
-#endif
 }
 
 TEST(InitMirelDll, PassesAFailedMessageLoadOn) {
