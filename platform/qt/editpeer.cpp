@@ -1,7 +1,6 @@
 // The edit peer: a QLineEdit, or a QPlainTextEdit for a multi-line edit.
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QValidator>
 
 #include "platform/mfc/controls.h"
 #include "platform/qt/qtpeer.h"
@@ -9,18 +8,6 @@
 
 namespace mirel::qt {
 namespace {
-
-// Typed letters a to z become capitals, as the upper-case edit style converts them.
-class UpperCaseValidator final : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    for (QChar& c : input) {
-      if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = c.toUpper();
-    }
-    return Acceptable;
-  }
-};
 
 QString WithLf(const std::string& text) {
   QString out = ToQString(text);
@@ -32,6 +19,8 @@ class EditPeer final : public QtPeer {
  public:
   EditPeer(CWnd& wnd, QWidget* parent) : QtPeer(wnd, Make(wnd, parent)) {
     if (auto* line = qobject_cast<QLineEdit*>(Widget())) {
+      m_validator = new TypingValidator(line);
+      line->setValidator(m_validator);
       QObject::connect(line, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (!Syncing()) Model().PeerSetText(ToStd(text));
       });
@@ -47,13 +36,13 @@ class EditPeer final : public QtPeer {
     const std::string text = Model().GetWindowTextString().str();
     if (auto* line = qobject_cast<QLineEdit*>(Widget())) {
       if (what == WndChange::Text && line->text() != ToQString(text)) line->setText(ToQString(text));
-      if (what == WndChange::Limit) line->setMaxLength(int(std::min<UINT>(Model().GetLimitText(), 32767)));
+      if (what == WndChange::Limit) m_validator->limit = qsizetype(Model().GetLimitText());
       if (what == WndChange::Style) {
         line->setReadOnly(Model().IsReadOnly());
         line->setEchoMode((Model().GetStyle() & ES_PASSWORD) ? QLineEdit::Password : QLineEdit::Normal);
         const DWORD align = Model().GetStyle() & (ES_CENTER | ES_RIGHT);
         line->setAlignment(align == ES_CENTER ? Qt::AlignHCenter : align == ES_RIGHT ? Qt::AlignRight : Qt::AlignLeft);
-        line->setValidator((Model().GetStyle() & ES_UPPERCASE) ? MakeUpperCaseValidator(line) : nullptr);
+        m_validator->upperCase = (Model().GetStyle() & ES_UPPERCASE) != 0;
       }
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(Widget())) {
       if (what == WndChange::Text && plain->toPlainText() != WithLf(text)) {
@@ -74,6 +63,7 @@ class EditPeer final : public QtPeer {
 
  private:
   CEdit& Model() const { return static_cast<CEdit&>(Wnd()); }
+  TypingValidator* m_validator = nullptr;
   static QWidget* Make(CWnd& wnd, QWidget* parent) {
     if (wnd.GetStyle() & ES_MULTILINE) {
       auto* plain = new QPlainTextEdit(parent);
@@ -86,7 +76,14 @@ class EditPeer final : public QtPeer {
 
 }  // namespace
 
-QValidator* MakeUpperCaseValidator(QObject* parent) { return new UpperCaseValidator(parent); }
+QValidator::State TypingValidator::validate(QString& input, int&) const {
+  if (upperCase) {
+    for (QChar& c : input) {
+      if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = c.toUpper();
+    }
+  }
+  return limit > 0 && input.toUtf8().size() > limit ? Invalid : Acceptable;
+}
 
 std::unique_ptr<IWindowPeer> MakeEditPeer(CWnd& wnd, QWidget* parent) {
   if (!dynamic_cast<CEdit*>(&wnd)) return MakeContainerPeer(wnd, parent);

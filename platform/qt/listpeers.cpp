@@ -123,6 +123,8 @@ class ComboBoxPeer final : public QtPeer {
     combo->setInsertPolicy(QComboBox::NoInsert);
     if (combo->lineEdit()) {
       combo->setCompleter(nullptr);
+      m_validator = new TypingValidator(combo->lineEdit());
+      combo->lineEdit()->setValidator(m_validator);
       QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         if (!Syncing()) Model().PeerSetEditText(ToStd(text));
       });
@@ -156,12 +158,10 @@ class ComboBoxPeer final : public QtPeer {
       case WndChange::Selection:
       case WndChange::Text: SyncSelection(); break;
       case WndChange::Limit:
-        if (combo->lineEdit()) combo->lineEdit()->setMaxLength(int(std::min<UINT>(Model().GetLimitText(), 32767)));
+        if (m_validator) m_validator->limit = qsizetype(Model().GetLimitText());
         break;
       case WndChange::Style:
-        if (combo->lineEdit()) {
-          combo->lineEdit()->setValidator((Model().GetStyle() & CBS_UPPERCASE) ? MakeUpperCaseValidator(combo->lineEdit()) : nullptr);
-        }
+        if (m_validator) m_validator->upperCase = (Model().GetStyle() & CBS_UPPERCASE) != 0;
         combo->setMaxVisibleItems(std::max(1, Model().GetDroppedHeight() / std::max(1, int(combo->fontMetrics().height()))));
         break;
       default: break;
@@ -171,6 +171,7 @@ class ComboBoxPeer final : public QtPeer {
  private:
   CComboBox& Model() const { return static_cast<CComboBox&>(Wnd()); }
   ModelCombo* Combo() const { return static_cast<ModelCombo*>(Widget()); }
+  TypingValidator* m_validator = nullptr;
   void SyncSelection() {
     auto* combo = Combo();
     combo->setCurrentIndex(Model().GetCurSel());

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include "platform/mfc/clipboard.h"
 #include "platform/mfc/wnd.h"
@@ -61,14 +62,16 @@ void SetModifiers(Qt::KeyboardModifiers modifiers) {
 class InputFilter final : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event == m_last) return false;  // the same event, propagating to a parent
+    if (!watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (IsPropagation(event, widget)) return false;
     switch (event->type()) {
       case QEvent::KeyPress: {
-        m_last = event;
+        Remember(event, widget);
         auto* key = static_cast<QKeyEvent*>(event);
         SetModifiers(key->modifiers());
         const UINT vk = VirtualKey(key->key());
-        CWnd* target = vk && watched->isWidgetType() ? NearestWnd(static_cast<QWidget*>(watched)) : nullptr;
+        CWnd* target = vk ? NearestWnd(widget) : nullptr;
         if (!target) return false;
         MSG msg;
         msg.hwnd = target;
@@ -78,9 +81,7 @@ class InputFilter final : public QObject {
       }
       case QEvent::KeyRelease: SetModifiers(static_cast<QKeyEvent*>(event)->modifiers()); return false;
       case QEvent::MouseMove: {
-        m_last = event;
-        if (!watched->isWidgetType()) return false;
-        auto* widget = static_cast<QWidget*>(watched);
+        Remember(event, widget);
         CWnd* target = NearestWnd(widget);
         QWidget* targetWidget = WidgetOf(target);
         if (!target || !targetWidget) return false;
@@ -97,7 +98,16 @@ class InputFilter final : public QObject {
   }
 
  private:
+  // An event that a widget ignored goes on to its parent: the model saw it already.
+  bool IsPropagation(QEvent* event, QWidget* widget) const {
+    return event == m_last && m_lastReceiver && widget != m_lastReceiver && widget->isAncestorOf(m_lastReceiver);
+  }
+  void Remember(QEvent* event, QWidget* widget) {
+    m_last = event;
+    m_lastReceiver = widget;
+  }
   QEvent* m_last = nullptr;
+  QPointer<QWidget> m_lastReceiver;
 };
 
 }  // namespace

@@ -16,8 +16,16 @@ std::unique_ptr<IWindowPeer> MakeListBoxPeer(CWnd& wnd, QWidget* parent);
 std::unique_ptr<IWindowPeer> MakeComboBoxPeer(CWnd& wnd, QWidget* parent);
 std::unique_ptr<IWindowPeer> MakeToolTipPeer(CWnd& wnd, QWidget* parent);
 
-// Typed letters a to z become capitals (the upper-case edit and combo styles).
-QValidator* MakeUpperCaseValidator(QObject* parent);
+// What typing may put into a line edit: letters a to z become capitals with the upper-case
+// style, and nothing is taken beyond the text limit (in UTF-8 bytes, as the model counts).
+// Texts set by the program are not checked, as on Windows.
+class TypingValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+  bool upperCase = false;
+  qsizetype limit = 0;  // 0: none
+  State validate(QString& input, int& position) const override;
+};
 
 // Text with the Windows mnemonic marks taken out ("&Name" -> "Name", "&&" -> "&").
 QString WithoutMnemonics(const std::string& text);
