@@ -89,6 +89,30 @@ TEST_F(ValidateData, ValidBillOfMaterials) {
   EXPECT_EQ(Args(), std::vector<std::string>{"4"});
 }
 
+// Loaded as the layout page loads a template, every cell through the query grid's own rules.
+TEST_F(ValidateData, LoadedTemplateWithAUserDefinedColumn) {
+  Define("PINLIST", {SubColumn("PIN_NUMBER", "", 1, 1, "Pin"), SubColumn("PIN_NAME", "PIN_NUMBER", 2, 2, "Name")});
+  std::list<CTmpltQuery*> queries;
+  for (const CTmpltQuery& q : {SubColumn("PART_NUMBER", "", 1, 1, "Part"),
+                               SubColumn("REFDES", "PART_NUMBER", 2, 2, "Parts of %part_number%"),
+                               SubColumn("PINLIST", "REFDES", 3, 3), SubColumn("VALUE", "REFDES", 4, 4)})
+    queries.push_back(new CTmpltQuery(q));
+  grid.SetTemplateData(&queries);
+  ASSERT_EQ(grid.InitQueryFields(1), 1);
+  EXPECT_EQ(grid.ValidateData(), 1) << testing::PrintToString(Codes()) << testing::PrintToString(Args());
+
+  auto v = Expand();
+  EXPECT_EQ(Text(*v, kRowKeyword, 4), "PIN_NUMBER");
+  EXPECT_EQ(Text(*v, kRowDependency, 4), "REFDES");
+  EXPECT_EQ(Text(*v, kRowViewOrder, 6), "5");
+
+  // A second title variable, typed into the loaded grid.
+  grid.SetValueRange(CGXRange(kRowTitle, 5), "Value of %NET_NAME%");
+  EXPECT_EQ(grid.ValidateData(), 0);
+  EXPECT_EQ(Codes(), std::vector<std::string>{"ZRREPS-246"});
+  DeleteTmpltQueries(queries);
+}
+
 struct MessageCase {
   const char* name;
   int customizeMode;
