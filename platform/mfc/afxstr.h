@@ -5,6 +5,8 @@
 #include <list>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 #include "platform/mfc/nocase.h"
 #include "platform/mfc/safeformat.h"
@@ -69,8 +71,18 @@ class CString {
   // Format with typed arguments only: never reads past them, never re-reads an argument.
   template <typename... Args>
   void Format(const char* format, Args&&... args) {
-    m_str = mirel::SafeFormat(format ? format : "", mirel::FormatArgs{mirel::FormatArg(args)...});
+    m_str = mirel::SafeFormat(format ? format : "", mirel::FormatArgs{ToFormatArg(std::forward<Args>(args))...});
   }
+
+ private:
+  // A CString converts to every text type FormatArg takes; pick one.
+  template <typename T>
+  static mirel::FormatArg ToFormatArg(T&& value) {
+    if constexpr (std::is_same_v<std::decay_t<T>, CString>) return mirel::FormatArg(value.str());
+    else return mirel::FormatArg(std::forward<T>(value));
+  }
+
+ public:
 
  private:
   std::string m_str;

@@ -31,6 +31,7 @@ TEST(SafeFormat, HugeWidthsAreBounded) {
 
 TEST(CStringFormat, UsesSafeFormatting) {
   CString s;
-  s.Format("%s%s%s", "A", ">=", "B");
+  const CString op(">=");
+  s.Format("%s%s%s", "A", op, "B");
   EXPECT_EQ(s, "A>=B");
 }
