@@ -174,11 +174,19 @@ column n is grid column n + 1, so 2 is the first report column).
   dump                       print the grid as mirel show does
 
 Answers wait in a queue and are used in order; messages with only an OK button need none.
-Every message is printed as it is shown, with the answer it got.
+Every message is printed as it is shown, with the answer it got ("CODE: text -> yes"); a
+dialog prints as "dialog 1038: Select Property -> ok". With --format json every printed item
+is one JSON object a line: {"code":...,"args":[...],"text":...} with "answer" for a question,
+{"refused":"put"}, {"choices":[{"text":"REFDES","blue":true}, ...]}, {"valid":true},
+{"stored":"FILE"}, and dump as mirel show prints it.
 
-Exit status: 0 the script ran to its end; 1 a validate command found the query invalid;
-2 a usage error, a line that is not a command, a file that could not be read or saved, or an
-answer that no question used; 3 a question that the script did not answer (it is named).)";
+FILE is loaded first, as the dialog loads it; a keyword the query server does not know is
+answered No (the script does not run) unless --accept-unknown is given.
+
+Exit status: 0 the script ran to its end; 1 a validate command found the query invalid, or
+loading FILE stopped at a refused keyword; 2 a usage error, a line that is not a command, a
+file that could not be read or saved, or an answer that no question used; 3 a question that
+the script did not answer (it is named).)";
 }
 
 }  // namespace mirel::cli
