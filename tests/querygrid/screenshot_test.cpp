@@ -23,8 +23,9 @@ QApplication& Application() {
   static char name[] = "querygrid_tests";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
+  // Never torn down: Qt's exit-time teardown after the test's other statics is not safe.
+  static auto* app = new QApplication(argc, argv);
+  return *app;
 }
 
 QString ScreenshotFolder() {
