@@ -1,4 +1,4 @@
-// GridView: the mouse (clicks, selection, cell buttons, check boxes, column resizing), the
+// GridView: the mouse (clicks, selection, cell buttons, check boxes, resizing), the
 // context menu and drops.
 #include <algorithm>
 #include <cstdlib>
@@ -21,7 +21,7 @@ namespace mirel::gridqt {
 namespace {
 
 constexpr int kGripSlack = 2;      // pixels either side of a column line that grab it
-constexpr int kMinColWidth = 4;    // a dragged column never gets narrower
+constexpr int kMinSize = 4;        // a dragged column (row) never gets narrower
 constexpr int kCheckBoxSlack = 2;  // a click this close to a check box still hits it
 
 UINT MouseFlagsOf(const QMouseEvent& event) {
@@ -90,12 +90,16 @@ void GridView::ExtendSelectionTo(ROWCOL row, ROWCOL col) {
   grid.SetSelection(CGXRange(anchorRow, anchorCol, row, col));
 }
 
-void GridView::FinishColumnResize(const QPoint& pos) {
-  const ROWCOL col = m_press->col;
-  const int width = std::max(kMinColWidth, pos.x() - m_press->resizeStart + 1);
+void GridView::FinishResize(const QPoint& pos) {
+  const Press press = *m_press;
   m_press.reset();
   viewport()->update();
-  if (width != m_grid->GetColWidth(col)) m_grid->SetColWidth(col, col, width);
+  const int size = std::max(kMinSize, (press.resizeRows ? pos.y() : pos.x()) - press.resizeStart + 1);
+  if (press.resizeRows) {
+    if (size != m_grid->GetRowHeight(press.row)) m_grid->SetRowHeight(press.row, press.row, size);
+  } else if (size != m_grid->GetColWidth(press.col)) {
+    m_grid->SetColWidth(press.col, press.col, size);
+  }
 }
 
 void GridView::mousePressEvent(QMouseEvent* event) {
@@ -125,13 +129,25 @@ void GridView::mousePressEvent(QMouseEvent* event) {
     const GridGeometry geometry(*m_grid);
     for (const GridSpan& span : geometry.Cols())
       if (span.index == gripCol) press.resizeStart = span.pos;
-    press.trackX = pos.x();
+    press.track = pos.x();
     m_press = press;
     viewport()->update();
     return;
   }
   ROWCOL row = 0, col = 0;
   const int hit = m_grid->HitTest(pt, &row, &col);
+  if (hit == GX_HORZLINE) {
+    Press press;
+    press.resizing = press.resizeRows = true;
+    press.row = row;
+    const GridGeometry geometry(*m_grid);
+    for (const GridSpan& span : geometry.Rows())
+      if (span.index == row) press.resizeStart = span.pos;
+    press.track = pos.y();
+    m_press = press;
+    viewport()->update();
+    return;
+  }
   if (hit == GX_HEADERHIT) {
     SelectByHeader(row, col, event->modifiers());
     return;
@@ -177,15 +193,20 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (!m_press) {
     ROWCOL col = 0;
-    viewport()->setCursor(ColumnGripAt(pos, col) ? Qt::SplitHCursor : Qt::ArrowCursor);
+    const bool rowGrip = m_grid->HitTest(ToPoint(pos)) == GX_HORZLINE;
+    viewport()->setCursor(ColumnGripAt(pos, col) ? Qt::SplitHCursor : rowGrip ? Qt::SplitVCursor : Qt::ArrowCursor);
     return;
   }
   if (m_press->resizing) {
-    const int x = std::max(m_press->resizeStart + kMinColWidth - 1, pos.x());
-    if (x != m_press->trackX) {
-      viewport()->update(QRect(m_press->trackX - 1, 0, 3, viewport()->height()));
-      m_press->trackX = x;
-      viewport()->update(QRect(x - 1, 0, 3, viewport()->height()));
+    const bool rows = m_press->resizeRows;
+    const int at = std::max(m_press->resizeStart + kMinSize - 1, rows ? pos.y() : pos.x());
+    if (at != m_press->track) {
+      const auto strip = [&](int p) {
+        return rows ? QRect(0, p - 1, viewport()->width(), 3) : QRect(p - 1, 0, 3, viewport()->height());
+      };
+      viewport()->update(strip(m_press->track));
+      m_press->track = at;
+      viewport()->update(strip(at));
     }
     return;
   }
@@ -221,7 +242,7 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (event->button() != Qt::LeftButton) return;
   if (press.resizing) {
-    FinishColumnResize(pos);
+    FinishResize(pos);
     return;
   }
   m_press.reset();

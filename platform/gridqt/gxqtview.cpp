@@ -61,7 +61,9 @@ GridView::~GridView() { Detach(); }
 void GridView::Attach(CGXGridWnd& grid) {
   m_grid = &grid;
   m_grid->SetObserver(this);
-  SyncGridRect();
+  // The grid rectangle follows the viewport from its first resize on; until then the window
+  // model's own size stands (a widget not yet shown has no real viewport size).
+  if (isVisible()) SyncGridRect();
   SyncScrollBars();
   viewport()->update();
 }
@@ -228,11 +230,12 @@ void GridView::paintEvent(QPaintEvent* event) {
       painter.restore();
     }
   }
-  if (m_press && m_press->resizing && m_press->trackX >= 0) {
+  if (m_press && m_press->resizing && m_press->track >= 0) {
     QPen pen(kTrackLine);
     pen.setDashPattern({2.0, 2.0});
     painter.setPen(pen);
-    painter.drawLine(m_press->trackX, 0, m_press->trackX, viewport()->height());
+    if (m_press->resizeRows) painter.drawLine(0, m_press->track, viewport()->width(), m_press->track);
+    else painter.drawLine(m_press->track, 0, m_press->track, viewport()->height());
   }
 }
 

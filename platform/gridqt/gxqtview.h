@@ -2,7 +2,7 @@
 // GridView: the Qt widget of a CGXGridWnd. It paints the core's composed styles through the
 // cell controls and turns what a person does into core calls: clicks, keys (through the window
 // model, so that a dialog sees them first), in-place edits ending in StoreEditText, drops,
-// tool tips, the context menu, column resizing and scrolling. It keeps no cell state of its own:
+// tool tips, the context menu, column (and row) resizing and scrolling. It keeps no cell state of its own:
 // the core tells it what to repaint (IGXGridObserver) and only that part is painted again.
 // Under the Qt backend it is the widget of the "GXWND" peer (gxqtpeer.h); on its own it shows any
 // grid window object, created or not (tests).
@@ -107,7 +107,7 @@ class GridView final : public QAbstractScrollArea, private IGXGridObserver {
   bool ColumnGripAt(const QPoint& pos, ROWCOL& col);
   void SelectByHeader(ROWCOL row, ROWCOL col, Qt::KeyboardModifiers modifiers);
   void ExtendSelectionTo(ROWCOL row, ROWCOL col);
-  void FinishColumnResize(const QPoint& pos);
+  void FinishResize(const QPoint& pos);
   bool ForwardDrop(QDropEvent* event, bool drop);
 
   CGXGridWnd* m_grid;
@@ -123,9 +123,10 @@ class GridView final : public QAbstractScrollArea, private IGXGridObserver {
     bool onChild = false;      // pressed on a cell button
     QRect childRect;
     bool onCheckBox = false;
-    bool resizing = false;     // dragging a column grip
-    int resizeStart = 0;       // left edge of the column being resized
-    int trackX = -1;           // where the resize line is drawn
+    bool resizing = false;     // dragging a column (row) grip
+    bool resizeRows = false;   // the grip is a row's
+    int resizeStart = 0;       // left (top) edge of the column (row) being resized
+    int track = -1;            // where the resize line is drawn
     bool wasCurrent = false;   // the cell was current before the press
   };
   std::optional<Press> m_press;

@@ -92,6 +92,20 @@ TEST_F(Mouse, NoResizingWhenTrackingIsOff) {
   EXPECT_EQ(grid.GetColWidth(3), 92);
 }
 
+TEST(MouseHeaders, DraggingARowHeaderEdgeResizesTheRow) {
+  CGXGridWnd grid;
+  grid.SetRowCount(5);
+  grid.SetColCount(5);
+  ShownView shown(grid, QSize(400, 200));
+  const QRect header = shown.view.CellRect(2, 0);
+  const QPoint grip(header.center().x(), header.bottom());
+  QTest::mousePress(shown.Viewport(), Qt::LeftButton, Qt::NoModifier, grip);
+  QTest::mouseMove(shown.Viewport(), grip + QPoint(0, 12));
+  QTest::mouseRelease(shown.Viewport(), Qt::LeftButton, Qt::NoModifier, grip + QPoint(0, 12));
+  EXPECT_EQ(grid.GetRowHeight(2), header.height() + 12);
+  EXPECT_EQ(grid.GetRowHeight(3), header.height());
+}
+
 TEST_F(Mouse, ToolTipShowsTheCellsTooltipText) {
   const QPoint pos = shown.CenterOf(kDependency, 5);
   QHelpEvent help(QEvent::ToolTip, pos, shown.Viewport()->mapToGlobal(pos));
