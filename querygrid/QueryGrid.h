@@ -76,7 +76,7 @@ class CQueryGrid : public CGXGridWnd {
   void OnEditDeletecol();
   BOOL OnCommand(UINT id) override;
   UINT OnGetDlgCode() override;
-  int OnMouseActivate(POINT clientPoint);
+  int OnMouseActivate(POINT clientPoint) override;
   void OnSetFocus(CWnd* oldWnd) override;
 
   // ---- grid core overrides ----
