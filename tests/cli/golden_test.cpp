@@ -87,6 +87,10 @@ void RunCase(const fs::path& folder, const std::string& scratch) {
 
   const ProcessResult result = RunProcess(request);
   ASSERT_TRUE(result.failure.empty()) << result.failure << "\nstderr:\n" << result.err;
+  // Under the sanitizers a report may share its exit status with an expected one.
+  for (const char* report : {"Sanitizer", "runtime error:"}) {
+    EXPECT_EQ(result.err.find(report), std::string::npos) << "stderr:\n" << result.err;
+  }
 
   if (std::getenv("MIREL_UPDATE_GOLDEN") && !fs::exists(folder / "stdout-has")) {
     std::string out = Replace(Replace(result.out, placeholders.tmp, "@TMP@"), MIREL_CLI_DATA, "@DATA@");
