@@ -74,7 +74,10 @@ int CQueryGrid::InitQueryFields(int strict) {
       if (col > GetColCount()) SetColCount(col);
       InitializeColumns(col, col, 1);
       if (!AcceptLoadedKeyword(CString(q->m_keyword), strict)) {
+        // The grid may stay open (the column editor does): what is edited next is the user's.
+        EmptyUndoRedo();
         GetParam()->EnableUndo(TRUE);
+        m_bLoading = 0;
         return 0;
       }
       LoadQuery(*q, col);
