@@ -83,6 +83,13 @@ class DialogPeer final : public QtPeer {
       ApplyTrackingSizes();
     }
   }
+  ~DialogPeer() override {
+    StopListening();
+    if (auto* modelDialog = dynamic_cast<ModelDialog*>(Widget())) {
+      modelDialog->onClose = nullptr;
+      modelDialog->onGeometry = nullptr;
+    }
+  }
 
  protected:
   void SyncKind(WndChange what) override {
@@ -179,6 +186,7 @@ class ButtonPeer final : public QtPeer {
       });
     }
   }
+  ~ButtonPeer() override { StopListening(); }
 
  protected:
   void SyncKind(WndChange what) override {

@@ -30,6 +30,7 @@ class EditPeer final : public QtPeer {
       });
     }
   }
+  ~EditPeer() override { StopListening(); }
 
  protected:
   void SyncKind(WndChange what) override {

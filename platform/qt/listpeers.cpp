@@ -51,6 +51,10 @@ class ListBoxPeer final : public QtPeer {
       if (!Syncing()) Model().PeerSetTopIndex(value);
     });
   }
+  ~ListBoxPeer() override {
+    StopListening();
+    List()->dragText = nullptr;
+  }
 
  protected:
   void SyncKind(WndChange what) override {
@@ -138,6 +142,11 @@ class ComboBoxPeer final : public QtPeer {
     QObject::connect(combo, &QComboBox::activated, this, [this](int index) {
       if (!Syncing()) Model().PeerSelect(index);
     });
+  }
+  ~ComboBoxPeer() override {
+    StopListening();
+    Combo()->beforePopup = nullptr;
+    Combo()->afterPopup = nullptr;
   }
 
  protected:

@@ -44,12 +44,19 @@ QtPeer::QtPeer(CWnd& wnd, QWidget* widget) : m_wnd(&wnd), m_widget(widget) {
 }
 
 QtPeer::~QtPeer() {
+  StopListening();
   if (m_widget) {
     m_widget->removeEventFilter(this);
     m_widget->setProperty(kWndProperty, QVariant());
     m_widget->hide();
     m_widget->deleteLater();
   }
+}
+
+void QtPeer::StopListening() {
+  if (!m_widget) return;
+  QObject::disconnect(m_widget, nullptr, this, nullptr);
+  for (QObject* child : m_widget->findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 void QtPeer::Rebind(CWnd& wnd) {

@@ -46,6 +46,9 @@ class QtPeer : public IWindowPeer, public QObject {
     QtPeer& m_peer;
   };
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Disconnects the widget and everything in it from this peer. A subclass that connects
+  // signals calls it from its destructor, before the widget is hidden and deleted.
+  void StopListening();
 
  private:
   void Restack();

@@ -22,13 +22,15 @@ class QtQuestions : public QtTest {
 
 // Runs `act` once the next modal or pop-up window is up (or gives up after a few seconds).
 void WhenShown(std::function<bool()> act) {
+  auto* timer = new QTimer;
   auto tries = std::make_shared<int>(0);
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [act, tries, poll] {
-    if (act() || ++*tries > 200) return;
-    QTimer::singleShot(10, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, act, tries] {
+    if (act() || ++*tries > 300) {
+      timer->stop();
+      timer->deleteLater();
+    }
+  });
+  timer->start(10);
 }
 
 TEST_F(QtQuestions, AModalDialogRunsAsAQDialogUntilTheModelEndsIt) {
