@@ -98,28 +98,28 @@ ParsedLine ParseScriptLine(std::string_view line) {
   const std::vector<std::string>& words = lexed.words;
   if (words.empty() || words[0].starts_with('#')) return {};
 
-  const VerbSpec* spec = nullptr;
+  const VerbSpec* entry = nullptr;
   for (const VerbSpec& candidate : kVerbs) {
-    if (EqualsNoCase(words[0], candidate.word)) spec = &candidate;
+    if (EqualsNoCase(words[0], candidate.word)) entry = &candidate;
   }
-  if (!spec) return Fail("unknown command " + Quoted(words[0]) + " (see mirel script --help)");
-  if (words.size() - 1 != WordCount(spec->args)) {
-    return Fail(std::string("wrong number of words: ") + spec->usage +
-                (spec->args == Args::RowColText ? " (quote a TEXT with blanks)" : ""));
+  if (!entry) return Fail("unknown command " + Quoted(words[0]) + " (see mirel script --help)");
+  if (words.size() - 1 != WordCount(entry->args)) {
+    return Fail(std::string("wrong number of words: ") + entry->usage +
+                (entry->args == Args::RowColText ? " (quote a TEXT with blanks)" : ""));
   }
 
   ScriptCommand command;
-  command.verb = spec->verb;
-  command.word = spec->word;
-  switch (spec->args) {
+  command.verb = entry->verb;
+  command.word = entry->word;
+  switch (entry->args) {
     case Args::None:
       break;
     case Args::Name:
       command.text = words[1];
-      if (command.text.empty() && spec->verb != ScriptVerb::Property) {
-        return Fail(std::string("an empty name: ") + spec->usage);
+      if (command.text.empty() && entry->verb != ScriptVerb::Property) {
+        return Fail(std::string("an empty name: ") + entry->usage);
       }
-      if (spec->verb == ScriptVerb::Property && EqualsNoCase(command.text, "cancel")) {
+      if (entry->verb == ScriptVerb::Property && EqualsNoCase(command.text, "cancel")) {
         command.cancel = true;
         command.text.clear();
       }
@@ -127,7 +127,7 @@ ParsedLine ParseScriptLine(std::string_view line) {
     case Args::RowCol:
     case Args::RowColText:
       if (auto why = ReadCell(words, 1, command.row, command.col); !why.empty()) return Fail(why);
-      if (spec->args == Args::RowColText) command.text = words[3];
+      if (entry->args == Args::RowColText) command.text = words[3];
       break;
     case Args::Answer: {
       if (words[1].empty()) return Fail("an empty message code: answer CODE yes|no|cancel|ok");

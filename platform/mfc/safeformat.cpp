@@ -15,23 +15,23 @@ std::string FormatArg::ToString() const {
 
 namespace {
 
-struct Spec {
+struct Piece {
   std::string flags;  // "-+ #0" and width/precision, already validated
   char conv = 0;
 };
 
 // snprintf with a conversion we built ourselves from checked pieces and a value of the right type.
 template <typename T>
-std::string Print(const std::string& spec, T value) {
-  int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+std::string Print(const std::string& piece, T value) {
+  int n = std::snprintf(nullptr, 0, piece.c_str(), value);
   if (n <= 0) return {};
   std::string out(static_cast<size_t>(n) + 1, '\0');
-  std::snprintf(out.data(), out.size(), spec.c_str(), value);
+  std::snprintf(out.data(), out.size(), piece.c_str(), value);
   out.resize(static_cast<size_t>(n));
   return out;
 }
 
-std::string FormatOne(const Spec& s, const FormatArg* arg) {
+std::string FormatOne(const Piece& s, const FormatArg* arg) {
   if (!arg) return {};
   switch (s.conv) {
     case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': {
@@ -68,8 +68,8 @@ std::string SafeFormat(std::string_view format, const FormatArgs& args) {
     if (c != '%' || i + 1 >= format.size()) { out += c; continue; }
     size_t j = i + 1;
     if (format[j] == '%') { out += '%'; i = j; continue; }
-    Spec spec;
-    while (j < format.size() && IsFlag(format[j])) spec.flags += format[j++];
+    Piece piece;
+    while (j < format.size() && IsFlag(format[j])) piece.flags += format[j++];
     auto number = [&](std::string& into) {
       if (j < format.size() && format[j] == '*') {
         const FormatArg* a = take();
@@ -86,15 +86,15 @@ std::string SafeFormat(std::string_view format, const FormatArgs& args) {
         ++j;
       }
     };
-    number(spec.flags);
-    if (j < format.size() && format[j] == '.') { spec.flags += '.'; ++j; number(spec.flags); }
+    number(piece.flags);
+    if (j < format.size() && format[j] == '.') { piece.flags += '.'; ++j; number(piece.flags); }
     while (j < format.size() && (format[j] == 'l' || format[j] == 'h' || format[j] == 'z' || format[j] == 'L')) ++j;
     if (j >= format.size()) { out.append(format.substr(i)); break; }
-    spec.conv = format[j];
-    if (spec.conv == 'n' || spec.conv == 'p') {
+    piece.conv = format[j];
+    if (piece.conv == 'n' || piece.conv == 'p') {
       out.append(format.substr(i, j - i + 1));  // never write through or print an address
     } else {
-      out += FormatOne(spec, take());
+      out += FormatOne(piece, take());
     }
     i = j;
   }
