@@ -219,7 +219,9 @@ void CQueryGrid::ApplyNewKeywordSteps(ROWCOL col, const CGXStyle& style, const C
     SetValueRange(CGXRange(kRowVisible, col), "1");
     SetValueRange(CGXRange(kRowAlignment, col), "LEFT");
   }
-  if (StoredText(*this, kRowDependency, col).IsEmpty()) {
+  // A load writes the query's own Dependency next, so a found one would only be overwritten;
+  // finding it walks every column, which made loading quadratic in the number of columns.
+  if (!m_bLoading && StoredText(*this, kRowDependency, col).IsEmpty()) {
     const int isProperty = style.GetIncludeControl() && style.GetControl() == kPropFieldControl;
     const CString dependency = GetKeywordAvailableDependency(keyword, style, isProperty, col);
     if (!dependency.IsEmpty()) SetValueRange(CGXRange(kRowDependency, col), dependency);

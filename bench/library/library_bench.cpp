@@ -1,0 +1,159 @@
+// Loading (InitQueryFields), validating (ValidateData) and storing (UpdateInfo) valid templates of
+// 10 to 10,000 columns, and of one user-defined column of 50 sub-columns used 100 times; beside
+// them the host's parse of the same template file. Run with --benchmark_counters_tabular=true.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "host/vocabularyserver.h"
+#include "hostapi/templatefile.h"
+#include "platform/mfc/scripted.h"
+#include "querygrid/QueryGrid.h"
+#include "resources/library_resources.h"
+
+namespace {
+
+// Keywords that may all depend on REFDES in the shipped vocabulary.
+constexpr const char* kUnderRefdes[] = {"VALUE", "PART_NUMBER", "FOOTPRINT", "PIN_COUNT", "X_LOCATION",
+                                        "Y_LOCATION", "ROTATION", "DESCRIPTION", "MANUFACTURER", "TOLERANCE"};
+constexpr const char* kBigColumn = "BIGCOLUMN";
+
+CTmpltQuery* Query(std::string keyword, std::string dependency, int order) {
+  auto* q = new CTmpltQuery;
+  q->m_keyword = std::move(keyword);
+  q->m_dependency = std::move(dependency);
+  q->m_qualifierValues = {""};
+  q->m_title = "Column " + std::to_string(order);
+  q->m_viewOrder = q->m_sortOrder = order;
+  q->m_width = 10;
+  q->m_alignment = "LEFT";
+  return q;
+}
+
+// A valid report: REFDES at the root, every other column under it.
+void FillPlain(CTmpltQueryList& list, int columns) {
+  list.push_back(Query("REFDES", "", 1));
+  for (int i = 2; i <= columns; ++i) list.push_back(Query(kUnderRefdes[i % 10], "REFDES", i));
+}
+
+// REFDES and `uses` columns naming one user-defined column.
+void FillCustomUses(CTmpltQueryList& list, int uses) {
+  list.push_back(Query("REFDES", "", 1));
+  for (int i = 2; i <= uses + 1; ++i) list.push_back(Query(kBigColumn, "REFDES", i));
+}
+
+CCustomColData* BigColumn(int subColumns) {
+  auto* data = new CCustomColData;
+  data->m_name = kBigColumn;
+  for (int i = 1; i <= subColumns; ++i) data->m_queries.push_back(Query(kUnderRefdes[i % 10], "", i));
+  return data;
+}
+
+struct Environment {
+  Environment() : scope(script) {
+    mirel::AddResourceModule(mirel::LibraryResources());
+    std::string error;
+    vocabulary = mirel::VocabularyQueryServer::LoadFromFile(MIREL_VOCABULARY_FILE, error);
+    if (!vocabulary) throw std::runtime_error(error);
+  }
+  mirel::ScriptedInteraction script;
+  mirel::ScopedInteraction scope;
+  std::unique_ptr<mirel::VocabularyQueryServer> vocabulary;
+};
+
+Environment& Env() {
+  static Environment env;
+  return env;
+}
+
+// A set-up query grid on a list, with the big user-defined column registered.
+struct Loaded {
+  explicit Loaded(CTmpltQueryList& list) : grid(std::make_unique<CQueryGrid>(nullptr, Env().vocabulary.get())) {
+    grid->InitGrid();
+    grid->AddCustomColToList(BigColumn(50));
+    grid->SetTemplateData(&list);
+  }
+  std::unique_ptr<CQueryGrid> grid;
+};
+
+enum class Shape { Plain, CustomUses };
+
+void Fill(CTmpltQueryList& list, Shape shape, int n) {
+  if (shape == Shape::Plain) FillPlain(list, n);
+  else FillCustomUses(list, n);
+}
+
+void Load(benchmark::State& state, Shape shape) {
+  CTmpltQueryList list;
+  Fill(list, shape, int(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    Loaded loaded(list);
+    state.ResumeTiming();
+    if (loaded.grid->InitQueryFields(1) != 1) state.SkipWithError("refused");
+    state.PauseTiming();
+    loaded.grid.reset();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+  DeleteTmpltQueries(list);
+}
+
+void Validate(benchmark::State& state, Shape shape) {
+  CTmpltQueryList list;
+  Fill(list, shape, int(state.range(0)));
+  Loaded loaded(list);
+  if (loaded.grid->InitQueryFields(1) != 1) state.SkipWithError("refused");
+  for (auto _ : state)
+    if (loaded.grid->ValidateData() != 1) state.SkipWithError(Env().script.Asked().back().Describe().c_str());
+  state.SetComplexityN(state.range(0));
+  DeleteTmpltQueries(list);
+}
+
+void Store(benchmark::State& state, Shape shape) {
+  CTmpltQueryList list;
+  Fill(list, shape, int(state.range(0)));
+  Loaded loaded(list);
+  if (loaded.grid->InitQueryFields(1) != 1) state.SkipWithError("refused");
+  for (auto _ : state) loaded.grid->UpdateInfo();
+  state.SetComplexityN(state.range(0));
+  DeleteTmpltQueries(list);
+}
+
+// The host's reading of the same template written to a file.
+void Parse(benchmark::State& state, Shape shape) {
+  CTemplateFile source;
+  Fill(source.getTemplateData()->m_queries, shape, int(state.range(0)));
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("mirel-bench-" + std::to_string(::getpid()) + ".tpt")).string();
+  if (!source.saveTemplate(path.c_str())) state.SkipWithError(source.getLastError().c_str());
+  for (auto _ : state) {
+    CTemplateFile file;
+    if (!file.loadTemplate(path.c_str())) state.SkipWithError(file.getLastError().c_str());
+  }
+  std::remove(path.c_str());
+  state.SetComplexityN(state.range(0));
+}
+
+#define MIREL_SIZES ->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity()
+
+BENCHMARK_CAPTURE(Parse, plain, Shape::Plain) MIREL_SIZES;
+BENCHMARK_CAPTURE(Load, plain, Shape::Plain) MIREL_SIZES;
+BENCHMARK_CAPTURE(Validate, plain, Shape::Plain) MIREL_SIZES;
+BENCHMARK_CAPTURE(Store, plain, Shape::Plain) MIREL_SIZES;
+
+// 100 uses of a user-defined column of 50 sub-columns: 5,001 columns once expanded.
+#define MIREL_CUSTOM ->Arg(100)->Unit(benchmark::kMillisecond)
+BENCHMARK_CAPTURE(Parse, custom50x, Shape::CustomUses) MIREL_CUSTOM;
+BENCHMARK_CAPTURE(Load, custom50x, Shape::CustomUses) MIREL_CUSTOM;
+BENCHMARK_CAPTURE(Validate, custom50x, Shape::CustomUses) MIREL_CUSTOM;
+BENCHMARK_CAPTURE(Store, custom50x, Shape::CustomUses) MIREL_CUSTOM;
+
+}  // namespace
+
+BENCHMARK_MAIN();
