@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/customcolfiles.h"
+#include "customcols/UserDefColAPI.h"
 #include "host/hostserver.h"
 #include "host/vocabularyserver.h"
 #include "hostapi/errorhandler.h"
@@ -58,11 +58,12 @@ std::unique_ptr<Services> Services::Create(const CommonOptions& options, std::st
   services->m_server = std::make_unique<HostServer>(std::move(properties));
 
   // The field list keeps the first column of each name, as the query layout page does.
-  for (const std::string& path : FindCustomColumnFiles(options.project)) {
-    if (path.empty()) continue;
-    CCustomColFile file;
-    if (!file.loadCustomCol(path.c_str())) continue;
-    auto column = std::make_unique<CCustomColData>(file.getCustomColData());
+  CStringList files;
+  CUserDefColAPI::GetCustomColFiles(CString(options.project), files);
+  for (const CString& path : files) {
+    if (path.IsEmpty()) continue;
+    std::unique_ptr<CCustomColData> column(CUserDefColAPI::GetCustomColData(path));
+    if (!column) continue;
     bool listed = false;
     for (const auto& known : services->m_columns) listed = listed || EqualsNoCase(known->m_name, column->m_name);
     if (listed) {
