@@ -10,6 +10,8 @@
 #include "hostapi/propertyserver.h"
 #include "platform/grid/gxaccombo.h"
 #include "querygrid/QueryGrid.h"
+#include "querygrid/QueryGridCells.h"
+#include "querygrid/QueryGridOptions.h"
 #include "startup/startup.h"
 
 using namespace qg;
@@ -28,33 +30,6 @@ class CurrentCellGuard {
   CurrentCellGuard& operator=(const CurrentCellGuard&) = delete;
 };
 
-// Restores the undo switch however the block is left.
-class UndoOff {
- public:
-  explicit UndoOff(CGXGridParam& param) : m_param(param), m_saved(param.IsEnableUndo()) { m_param.EnableUndo(FALSE); }
-  ~UndoOff() { m_param.EnableUndo(m_saved); }
-  UndoOff(const UndoOff&) = delete;
-  UndoOff& operator=(const UndoOff&) = delete;
-
- private:
-  CGXGridParam& m_param;
-  BOOL m_saved;
-};
-
-class ReadOnlyUnlocked {
- public:
-  explicit ReadOnlyUnlocked(CGXGridParam& param) : m_param(param), m_saved(param.IsLockReadOnly()) {
-    m_param.SetLockReadOnly(FALSE);
-  }
-  ~ReadOnlyUnlocked() { m_param.SetLockReadOnly(m_saved); }
-  ReadOnlyUnlocked(const ReadOnlyUnlocked&) = delete;
-  ReadOnlyUnlocked& operator=(const ReadOnlyUnlocked&) = delete;
-
- private:
-  CGXGridParam& m_param;
-  BOOL m_saved;
-};
-
 constexpr int kRowHeight = 18;
 constexpr int kGroupColWidth = 20;
 constexpr int kOutOfViewWidth = 20;  // the last column's width while it is scrolled out of view
@@ -62,9 +37,6 @@ constexpr UINT kScrollBarMode = 12;
 constexpr DWORD kDropTargetFlags = 0xD8;
 constexpr UINT kSelectionFlags = GX_SELROW | GX_SELCOL | GX_SELCELL | GX_SELMULTIPLE | GX_SELSHIFT | GX_SELKEYBOARD;
 static_assert(kSelectionFlags == 0x7B, "no whole-table selection");
-constexpr UINT kTrackColWidthFlags = 0xB6;
-constexpr UINT kActivateCellFlags = 8;
-constexpr UINT kMergeCellsMode = 1;
 constexpr int kBackgroundColorIndex = 4;
 constexpr COLORREF kSystemWindowColor = RGB(255, 255, 255);
 constexpr COLORREF kBackgroundColor = (kSystemWindowColor & 0x00FFFFFF) | 0xF9000000;
@@ -118,11 +90,6 @@ int FittedLabelWidth() {
   return int(longest) * kAverageCharWidth + kMargins;
 }
 
-bool IsOperatorMarker(const CString& keyword) {
-  return keyword.CompareNoCase(kMathOp) == 0 || keyword.CompareNoCase(kRelOp) == 0 ||
-         keyword.CompareNoCase(kStringOp) == 0;
-}
-
 }  // namespace
 
 CQueryGrid::CQueryGrid(IServer* server, IZRQueryServer* queryServer)
@@ -164,21 +131,7 @@ void CQueryGrid::InitGrid() {
 
   RegisterAllControls();
 
-  param.EnableChangeTab(FALSE);
-  param.SetNumberedColHeaders(FALSE);
-  param.SetNumberedRowHeaders(FALSE);
-  param.SetHideCurrentCell(0);
-  param.EnableGridToolTips(TRUE);
-  param.EnableTrackColWidth(kTrackColWidthFlags);
-  param.EnableTrackRowHeight(0);
-  param.SetMarkRowHeader(FALSE);
-  param.SetMarkColHeader(FALSE);
-  param.SetExcelLikeSelectionFrame(FALSE);
-  param.SetActivateCellFlags(kActivateCellFlags);
-  param.SetMergeCellsMode(kMergeCellsMode);
-  param.EnableIntelliMouse();
-  param.EnableScrollTips();
-  param.ImplementCutPaste();
+  ApplyQueryGridOptions(param);
 
   SetAppearance();
   SetStyleRange(CGXRange(kRowKeyword, kGroupCol, kRowKeyword, kInitialColCount),
@@ -219,7 +172,7 @@ void CQueryGrid::SetAppearance() {
 
 void CQueryGrid::SetRowColHeaders() {
   // Captions and labels are read-only; unlocked so that a second call can rewrite them.
-  ReadOnlyUnlocked unlocked(*GetParam());
+  CGXReadOnlyUnlocked unlocked(*GetParam());
 
   CGXStyle caption;
   caption.SetFont(CGXFont().SetBold(TRUE).SetOrientation(900))
@@ -304,7 +257,7 @@ void CQueryGrid::RefreshCurrentCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style) {
 
   // The changes are derived from the cell, not the user's own: they are stored directly (the
   // cell rules would take an attribute-only store for an emptied keyword) and never recorded.
-  UndoOff undoOff(*GetParam());
+  CGXUndoOff undoOff(*GetParam());
   if ((nRow == kRowKeyword || nRow == kRowQualifier) && cell.GetControl() == kPropFieldControl && text.IsEmpty()) {
     CGXStyle combo;
     combo.SetControl(kComboControl);
@@ -312,7 +265,7 @@ void CQueryGrid::RefreshCurrentCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style) {
     style.SetControl(kComboControl);
   }
   if (nRow == kRowKeyword && cell.GetUserAttribute(kCustomColAttr).GetLongValue() == 1 &&
-      (text.IsEmpty() || IsOperatorMarker(text) || (m_pQueryServer && m_pQueryServer->IsKeyword(text.str())))) {
+      (text.IsEmpty() || IsOperatorMarker(text.view()) || (m_pQueryServer && m_pQueryServer->IsKeyword(text.str())))) {
     ResetCustomCol(nCol, 0);
     CGXStyle plain;
     plain.SetUserAttribute(kCustomColAttr, 0L);

@@ -12,42 +12,6 @@ using namespace qg;
 
 namespace {
 
-// Dependent changes are not recorded, so that one user edit stays one undo step. The previous
-// state comes back afterwards, so nested quiet changes never switch recording on early. While
-// the grid loads nothing is switched.
-class QuietChanges {
- public:
-  QuietChanges(CGXGridParam& param, bool active)
-      : m_param(param), m_active(active), m_previous(param.IsEnableUndo()) {
-    if (m_active) m_param.EnableUndo(FALSE);
-  }
-  ~QuietChanges() {
-    if (m_active) m_param.EnableUndo(m_previous);
-  }
-  QuietChanges(const QuietChanges&) = delete;
-  QuietChanges& operator=(const QuietChanges&) = delete;
-
- private:
-  CGXGridParam& m_param;
-  bool m_active;
-  BOOL m_previous;
-};
-
-// Read-only cells may be written while this lives.
-class ReadOnlyUnlocked {
- public:
-  explicit ReadOnlyUnlocked(CGXGridParam& param) : m_param(param), m_previous(param.IsLockReadOnly()) {
-    m_param.SetLockReadOnly(FALSE);
-  }
-  ~ReadOnlyUnlocked() { m_param.SetLockReadOnly(m_previous); }
-  ReadOnlyUnlocked(const ReadOnlyUnlocked&) = delete;
-  ReadOnlyUnlocked& operator=(const ReadOnlyUnlocked&) = delete;
-
- private:
-  CGXGridParam& m_param;
-  BOOL m_previous;
-};
-
 const char* NumericRowLabel(ROWCOL row) {
   switch (row) {
     case kRowViewOrder: return "View Order";
@@ -141,13 +105,13 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
       // stays in the column, so nothing disappears and nobody is asked. An operator column
       // keeps its expression cell.
       if (!IsOperatorMarker(oldText.view())) {
-        QuietChanges q(param, quiet);
+        CGXUndoOff q(param, quiet);
         SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
       }
       return TRUE;
     }
     if (!ValidateDependencyRow(oldText)) return FALSE;
-    QuietChanges q(param, quiet);
+    CGXUndoOff q(param, quiet);
     SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
     // Qualifier, Qualifier Value and the custom-column flag stay as they are.
     const std::pair<ROWCOL, const char*> resets[] = {
@@ -163,7 +127,7 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
     if (!AskPropertyName(name)) return FALSE;
     style.SetValue(name).SetControl(kPropFieldControl);
     {
-      QuietChanges q(param, quiet);
+      CGXUndoOff q(param, quiet);
       SetValueRange(CGXRange(kRowTitle, col), GetTitle(newText, name));
       SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(kPropMarker));
     }
@@ -173,7 +137,7 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
 
   if (IsOperatorMarker(newText.view())) {
     if (!mirel::EqualsNoCase(oldText.view(), newText.view())) {
-      QuietChanges q(param, quiet);
+      CGXUndoOff q(param, quiet);
       SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kHotSpotControl).SetValue(""));
       SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(newText));
     }
@@ -184,7 +148,7 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
   if (m_pQueryServer && m_pQueryServer->IsKeyword(newText.str())) {
     if (!mirel::EqualsNoCase(oldText.view(), newText.view())) {
       if (!ValidateDependencyRow(oldText)) return FALSE;
-      QuietChanges q(param, quiet);
+      CGXUndoOff q(param, quiet);
       if (IsOperatorMarker(oldText.view()))
         SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
       SetValueRange(CGXRange(kRowTitle, col), GetTitle(newText, ""));
@@ -196,7 +160,7 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
 
   if (CCustomColData* data = GetCustomColData(newText)) {
     style.SetUserAttribute(kCustomColAttr, 1L);
-    QuietChanges q(param, quiet);
+    CGXUndoOff q(param, quiet);
     AddCustomColToList(data);  // already known: the registry keeps its entry
     if (IsOperatorMarker(oldText.view()))
       SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
@@ -210,7 +174,7 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
 
 void CQueryGrid::ApplyNewKeywordSteps(ROWCOL col, const CGXStyle& style, const CString& oldText,
                                       const CString& keyword) {
-  QuietChanges q(*GetParam(), m_bLoading == 0);
+  CGXUndoOff q(*GetParam(), m_bLoading == 0);
   if (oldText.IsEmpty()) {
     // The column was unused: it takes the defaults of a new column (locked cells refuse them).
     const CString number = FormatNumber(long(col) - 1);
@@ -237,7 +201,7 @@ BOOL CQueryGrid::ApplyQualifierRule(ROWCOL col, CGXStyle& style, const CString& 
   }
   // Clearing the qualifier neither clears nor disables its values.
   if (!newText.IsEmpty()) {
-    QuietChanges q(*GetParam(), m_bLoading == 0);
+    CGXUndoOff q(*GetParam(), m_bLoading == 0);
     const CGXStyle enable = CGXStyle().SetEnabled(TRUE);
     StoreStyleRowCol(kRowQualifierValue, col, &enable, gxOverride, gxCellStyle);
   }
@@ -273,7 +237,7 @@ int CQueryGrid::ValidateDependencyRow(CString keyword) {
 
   {
     // A direct store, not recorded, as the other dependent changes of one edit.
-    QuietChanges q(*GetParam(), m_bLoading == 0);
+    CGXUndoOff q(*GetParam(), m_bLoading == 0);
     const BOOL wasLocked = LockUpdate(TRUE);
     const CGXStyle empty = CGXStyle().SetValue("");
     for (ROWCOL col : dependents) StoreStyleRowCol(kRowDependency, col, &empty, gxOverride, gxCellStyle);
@@ -285,8 +249,8 @@ int CQueryGrid::ValidateDependencyRow(CString keyword) {
 
 void CQueryGrid::ResetCustomCol(DWORD col, int locked) {
   // Always a dependent change of another edit: never its own undo step.
-  QuietChanges q(*GetParam(), m_bLoading == 0);
-  ReadOnlyUnlocked unlocked(*GetParam());
+  CGXUndoOff q(*GetParam(), m_bLoading == 0);
+  CGXReadOnlyUnlocked unlocked(*GetParam());
   const bool lock = locked != 0;
   const std::pair<ROWCOL, const char*> cells[] = {
       {kRowQualifier, ""}, {kRowQualifierValue, ""}, {kRowWidth, "20"},

@@ -11,20 +11,6 @@ using namespace qg;
 
 namespace {
 
-class UndoRecordingOff {
- public:
-  explicit UndoRecordingOff(CGXGridParam& param) : m_param(param), m_saved(param.IsEnableUndo()) {
-    m_param.EnableUndo(FALSE);
-  }
-  ~UndoRecordingOff() { m_param.EnableUndo(m_saved); }
-  UndoRecordingOff(const UndoRecordingOff&) = delete;
-  UndoRecordingOff& operator=(const UndoRecordingOff&) = delete;
-
- private:
-  CGXGridParam& m_param;
-  BOOL m_saved;
-};
-
 constexpr DWORD kValidationGridStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
 
 }  // namespace
@@ -45,7 +31,7 @@ int CQueryGrid::ValidateData() {
 
   const mirel::validation::OrderRenumbering renumbering = mirel::validation::CloseOrderGaps(columns);
   {
-    UndoRecordingOff undoOff(*GetParam());
+    CGXUndoOff undoOff(*GetParam());
     for (const auto& [col, order] : renumbering.viewOrders) SetValueRange(CGXRange(kRowViewOrder, col), long(order));
     for (const auto& [col, order] : renumbering.sortOrders) SetValueRange(CGXRange(kRowSortOrder, col), long(order));
   }

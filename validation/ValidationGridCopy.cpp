@@ -10,21 +10,6 @@ using mirel::validation::CellInt;
 
 namespace {
 
-// Lets the copy write cells whatever the read-only state of the copied styles.
-class ReadOnlyUnlocked {
- public:
-  explicit ReadOnlyUnlocked(CGXGridParam& param) : m_param(param), m_saved(param.IsLockReadOnly()) {
-    m_param.SetLockReadOnly(FALSE);
-  }
-  ~ReadOnlyUnlocked() { m_param.SetLockReadOnly(m_saved); }
-  ReadOnlyUnlocked(const ReadOnlyUnlocked&) = delete;
-  ReadOnlyUnlocked& operator=(const ReadOnlyUnlocked&) = delete;
-
- private:
-  CGXGridParam& m_param;
-  BOOL m_saved;
-};
-
 CGXStyle ValueStyle(const CString& value) {
   CGXStyle style;
   style.SetValue(value);
@@ -52,7 +37,7 @@ void CValidationGrid::CopyQueryData() {
   m_sourceColumns.clear();
   if (!m_pQueryGrid) return;
   CQueryGrid& query = *m_pQueryGrid;
-  ReadOnlyUnlocked unlocked(*GetParam());
+  CGXReadOnlyUnlocked unlocked(*GetParam());
 
   const ROWCOL rowCount = query.GetRowCount();
   const ROWCOL colCount = query.GetColCount();
@@ -146,6 +131,6 @@ void CValidationGrid::InitQueryFields(CTmpltQuery* query, unsigned long column, 
       {kRowAlignment, ValueStyle(q.m_alignment)},
       {kRowVisible, ValueStyle(q.m_visible ? "1" : "0")},
   };
-  ReadOnlyUnlocked unlocked(*GetParam());
+  CGXReadOnlyUnlocked unlocked(*GetParam());
   for (const auto& [row, style] : cells) StoreStyleRowCol(row, column, &style, gxCopy, gxCellStyle);
 }

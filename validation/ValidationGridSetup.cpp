@@ -2,6 +2,7 @@
 #include "celldialogs/PropFieldCtrl.h"
 #include "platform/grid/gxaccombo.h"
 #include "querygrid/QueryGrid.h"
+#include "querygrid/QueryGridOptions.h"
 #include "validation/ValidationGrid.h"
 
 using namespace qg;
@@ -10,9 +11,6 @@ namespace {
 
 constexpr int kRowHeight = 18;
 constexpr UINT kScrollBarMode = 12;
-constexpr UINT kTrackColWidthFlags = 0xB6;
-constexpr UINT kActivateCellFlags = 8;
-constexpr UINT kMergeCellsMode = 1;
 constexpr int kBackgroundColorIndex = 4;
 constexpr COLORREF kSystemWindowColor = RGB(255, 255, 255);
 constexpr COLORREF kBackgroundColor = (kSystemWindowColor & 0x00FFFFFF) | 0xF9000000;
@@ -76,21 +74,7 @@ void CValidationGrid::ApplyGridSettings() {
   param.EnableMoveCols(FALSE);
   param.EnableSelection(GX_SELCELL);
 
-  param.EnableChangeTab(FALSE);
-  param.SetNumberedColHeaders(FALSE);
-  param.SetNumberedRowHeaders(FALSE);
-  param.SetHideCurrentCell(0);
-  param.EnableGridToolTips(TRUE);
-  param.EnableTrackColWidth(kTrackColWidthFlags);
-  param.EnableTrackRowHeight(0);
-  param.SetMarkRowHeader(FALSE);
-  param.SetMarkColHeader(FALSE);
-  param.SetExcelLikeSelectionFrame(FALSE);
-  param.SetActivateCellFlags(kActivateCellFlags);
-  param.SetMergeCellsMode(kMergeCellsMode);
-  param.EnableIntelliMouse();
-  param.EnableScrollTips();
-  param.ImplementCutPaste();
+  ApplyQueryGridOptions(param);
 
   param.GetProperties()->SetColor(kBackgroundColorIndex, kBackgroundColor);
   param.SetNewGridLineMode(TRUE);

@@ -129,3 +129,38 @@ class CGXGridParam {
   BOOL m_bScrollTips = FALSE;
   BOOL m_bCutPaste = TRUE;
 };
+
+// Undo recording off while this lives (when `active`), then back as it was: changes made
+// meanwhile are not the user's to take back.
+class CGXUndoOff {
+ public:
+  explicit CGXUndoOff(CGXGridParam& param, bool active = true)
+      : m_param(param), m_active(active), m_previous(param.IsEnableUndo()) {
+    if (m_active) m_param.EnableUndo(FALSE);
+  }
+  ~CGXUndoOff() {
+    if (m_active) m_param.EnableUndo(m_previous);
+  }
+  CGXUndoOff(const CGXUndoOff&) = delete;
+  CGXUndoOff& operator=(const CGXUndoOff&) = delete;
+
+ private:
+  CGXGridParam& m_param;
+  bool m_active;
+  BOOL m_previous;
+};
+
+// Read-only cells may be written while this lives; the lock comes back as it was.
+class CGXReadOnlyUnlocked {
+ public:
+  explicit CGXReadOnlyUnlocked(CGXGridParam& param) : m_param(param), m_previous(param.IsLockReadOnly()) {
+    m_param.SetLockReadOnly(FALSE);
+  }
+  ~CGXReadOnlyUnlocked() { m_param.SetLockReadOnly(m_previous); }
+  CGXReadOnlyUnlocked(const CGXReadOnlyUnlocked&) = delete;
+  CGXReadOnlyUnlocked& operator=(const CGXReadOnlyUnlocked&) = delete;
+
+ private:
+  CGXGridParam& m_param;
+  BOOL m_previous;
+};

@@ -11,8 +11,8 @@ using ::testing::ElementsAre;
 namespace qgtest {
 namespace {
 
-QuerySpec Keyword(std::string keyword, std::string dependency = "") {
-  QuerySpec s;
+QueryFields Keyword(std::string keyword, std::string dependency = "") {
+  QueryFields s;
   s.keyword = std::move(keyword);
   s.dependency = std::move(dependency);
   return s;
@@ -81,7 +81,7 @@ TEST_F(LoadStoreTest, MarkersKeywordsAndUserDefinedColumnsAreAcceptedWithoutAski
 }
 
 TEST_F(LoadStoreTest, PropertyColumnShowsItsNameAsAPropertyField) {
-  QuerySpec s = Keyword("prop", "REFDES");
+  QueryFields s = Keyword("prop", "REFDES");
   s.qualifier = "PROPERTY";
   s.qualifierText = "TOLERANCE";
   Set({Keyword("REFDES"), s});
@@ -100,7 +100,7 @@ TEST_F(LoadStoreTest, PropertyColumnShowsItsNameAsAPropertyField) {
 }
 
 TEST_F(LoadStoreTest, PropertyQualifierShowsItsNameAsAPropertyField) {
-  QuerySpec s = Keyword("REFDES");
+  QueryFields s = Keyword("REFDES");
   s.qualifier = "<PROPERTY>";
   s.qualifierText = "VALUE";
   Set({s});
@@ -116,7 +116,7 @@ TEST_F(LoadStoreTest, PropertyQualifierShowsItsNameAsAPropertyField) {
 }
 
 TEST_F(LoadStoreTest, AQualifierThatOnlyLooksLikeAMarkerIsPlain) {
-  QuerySpec s = Keyword("REFDES");
+  QueryFields s = Keyword("REFDES");
   s.qualifier = "PROPERTY";  // the keyword marker, not the qualifier one
   s.qualifierText = "PREFIX";
   Set({s});
@@ -137,7 +137,7 @@ TEST_F(LoadStoreTest, OperatorColumnsGetAnExpressionCell) {
 
 TEST_F(LoadStoreTest, CellsTakeTheQueryNotTheRulesDefaults) {
   // A new keyword brings its own width, orders and dependency; the query's values win.
-  QuerySpec s = Keyword("PIN", "");
+  QueryFields s = Keyword("PIN", "");
   s.width = 3;
   s.viewOrder = 7;
   s.sortOrder = 0;

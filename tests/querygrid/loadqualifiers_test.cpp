@@ -24,7 +24,7 @@ std::string CaseName(const ::testing::TestParamInfo<QuotingCase>& info) { return
 class QualifierValueText : public LoadStoreTest, public ::testing::WithParamInterface<QuotingCase> {
  protected:
   void SetUp() override {
-    QuerySpec s;
+    QueryFields s;
     s.keyword = "REFDES";
     s.qualifier = s.qualifierText = "PREFIX";
     s.values = GetParam().values;

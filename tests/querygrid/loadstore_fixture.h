@@ -13,7 +13,7 @@
 
 namespace qgtest {
 
-struct QuerySpec {
+struct QueryFields {
   std::string keyword;
   std::string dependency;
   std::string qualifier;
@@ -28,7 +28,7 @@ struct QuerySpec {
   bool total = false;
 };
 
-inline CTmpltQuery* NewQuery(const QuerySpec& s) {
+inline CTmpltQuery* NewQuery(const QueryFields& s) {
   auto* q = new CTmpltQuery;
   q->m_keyword = s.keyword;
   q->m_dependency = s.dependency;
@@ -66,9 +66,9 @@ class LoadStoreTest : public QueryGridTest {
   LoadStoreTest() { grid->SetTemplateData(&queryList); }
   ~LoadStoreTest() override { DeleteTmpltQueries(queryList); }
 
-  void Set(std::initializer_list<QuerySpec> specs) {
+  void Set(std::initializer_list<QueryFields> fields) {
     DeleteTmpltQueries(queryList);
-    for (const QuerySpec& s : specs) queryList.push_back(NewQuery(s));
+    for (const QueryFields& s : fields) queryList.push_back(NewQuery(s));
   }
   // The list as it stands, copied (the grid replaces the list's queries when it stores).
   std::vector<std::string> Snapshot() const { return Describe(queryList); }
@@ -77,10 +77,10 @@ class LoadStoreTest : public QueryGridTest {
     return Describe(queryList);
   }
   // Registers a user-defined column with the grid, which takes it.
-  void Register(const std::string& name, std::initializer_list<QuerySpec> subColumns) {
+  void Register(const std::string& name, std::initializer_list<QueryFields> subColumns) {
     auto* data = new CCustomColData;
     data->m_name = name;
-    for (const QuerySpec& s : subColumns) data->m_queries.push_back(NewQuery(s));
+    for (const QueryFields& s : subColumns) data->m_queries.push_back(NewQuery(s));
     grid->AddCustomColToList(data);
   }
 

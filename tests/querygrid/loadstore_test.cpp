@@ -14,7 +14,7 @@ namespace {
 
 struct RoundTripCase {
   const char* name;
-  std::vector<QuerySpec> columns;
+  std::vector<QueryFields> columns;
   friend void PrintTo(const RoundTripCase& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -22,15 +22,15 @@ class RoundTrip : public LoadStoreTest, public ::testing::WithParamInterface<Rou
 
 TEST_P(RoundTrip, StoringALoadedListGivesItBack) {
   DeleteTmpltQueries(queryList);
-  for (const QuerySpec& s : GetParam().columns) queryList.push_back(NewQuery(s));
+  for (const QueryFields& s : GetParam().columns) queryList.push_back(NewQuery(s));
   const std::vector<std::string> before = Snapshot();
   ASSERT_EQ(grid->InitQueryFields(1), 1);
   EXPECT_EQ(Stored(), before);
   EXPECT_TRUE(script.Asked().empty()) << script.Asked().front().Describe();
 }
 
-QuerySpec Plain(std::string keyword, std::string dependency, int order) {
-  QuerySpec s;
+QueryFields Plain(std::string keyword, std::string dependency, int order) {
+  QueryFields s;
   s.keyword = std::move(keyword);
   s.dependency = std::move(dependency);
   s.viewOrder = s.sortOrder = order;
@@ -38,7 +38,7 @@ QuerySpec Plain(std::string keyword, std::string dependency, int order) {
   return s;
 }
 
-QuerySpec With(QuerySpec s, void (*change)(QuerySpec&)) {
+QueryFields With(QueryFields s, void (*change)(QueryFields&)) {
   change(s);
   return s;
 }
@@ -49,29 +49,29 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"PlainColumns", {Plain("REFDES", "", 1), Plain("PIN", "REFDES", 2), Plain("DESIGN", "", 3)}},
         RoundTripCase{"EveryFormatField",
                       {With(Plain("REFDES", "", 2),
-                            [](QuerySpec& s) {
+                            [](QueryFields& s) {
                               s.width = 37;
                               s.alignment = "RIGHT";
                               s.visible = false;
                               s.total = true;
                               s.sortOrder = 0;
                             }),
-                       With(Plain("PIN", "REFDES", 1), [](QuerySpec& s) { s.alignment = "CENTER"; })}},
+                       With(Plain("PIN", "REFDES", 1), [](QueryFields& s) { s.alignment = "CENTER"; })}},
         RoundTripCase{"QualifierAndValues",
                       {With(Plain("REFDES", "", 1),
-                            [](QuerySpec& s) {
+                            [](QueryFields& s) {
                               s.qualifier = s.qualifierText = "PREFIX";
                               s.values = {"R", "b,c", "say \"hi\"", "\"quoted\"", "x,\"y\"", ""};
                             })}},
-        RoundTripCase{"TwoEmptyValues", {With(Plain("REFDES", "", 1), [](QuerySpec& s) { s.values = {"", ""}; })}},
+        RoundTripCase{"TwoEmptyValues", {With(Plain("REFDES", "", 1), [](QueryFields& s) { s.values = {"", ""}; })}},
         RoundTripCase{"PropertyColumn",
                       {Plain("REFDES", "", 1), With(Plain("PROP", "REFDES", 2),
-                                                    [](QuerySpec& s) {
+                                                    [](QueryFields& s) {
                                                       s.qualifier = "PROPERTY";
                                                       s.qualifierText = "TOLERANCE";
                                                     })}},
         RoundTripCase{"PropertyQualifier", {With(Plain("REFDES", "", 1),
-                                                 [](QuerySpec& s) {
+                                                 [](QueryFields& s) {
                                                    s.qualifier = "<PROPERTY>";
                                                    s.qualifierText = "VALUE";
                                                    s.values = {"10k", "4k7"};
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- what storing makes canonical ---------------------------------------------------------------
 
 TEST_F(LoadStoreTest, NoQualifierValueStoresOneEmptyValue) {
-  QuerySpec s = Plain("REFDES", "", 1);
+  QueryFields s = Plain("REFDES", "", 1);
   s.values = {};
   Set({s});
   ASSERT_EQ(grid->InitQueryFields(1), 1);
@@ -116,9 +116,9 @@ TEST_F(LoadStoreTest, EmptyColumnsBetweenFilledOnesLeaveNoGap) {
 }
 
 TEST_F(LoadStoreTest, EmptyTitlesAreMadeFromTheKeyword) {
-  QuerySpec first = Plain("REFDES", "", 1);
-  QuerySpec second = Plain("REFDES", "DESIGN", 2);
-  QuerySpec property = Plain("PROP", "REFDES", 3);
+  QueryFields first = Plain("REFDES", "", 1);
+  QueryFields second = Plain("REFDES", "DESIGN", 2);
+  QueryFields property = Plain("PROP", "REFDES", 3);
   property.qualifier = "PROPERTY";
   property.qualifierText = "TOLERANCE";
   first.title = second.title = property.title = "";
@@ -130,7 +130,7 @@ TEST_F(LoadStoreTest, EmptyTitlesAreMadeFromTheKeyword) {
 }
 
 TEST_F(LoadStoreTest, OtherLetterCaseOfAPropertyMarkerStoresTheServersOwn) {
-  QuerySpec s = Plain("REFDES", "", 1);
+  QueryFields s = Plain("REFDES", "", 1);
   s.qualifier = "<property>";
   s.qualifierText = "VALUE";
   Set({s});
@@ -210,9 +210,9 @@ TEST_F(LoadStoreTest, ColumnsWithoutAKeywordStoreNothingWhateverTheyHold) {
 }
 
 TEST_F(LoadStoreTest, AUserDefinedColumnIsLoadedAsOneLockedColumn) {
-  QuerySpec pin = Plain("PIN", "", 1);
+  QueryFields pin = Plain("PIN", "", 1);
   Register("PINS", {pin});
-  QuerySpec custom = Plain("pins", "REFDES", 2);
+  QueryFields custom = Plain("pins", "REFDES", 2);
   custom.width = 30;
   Set({Plain("REFDES", "", 1), custom});
   ASSERT_EQ(grid->InitQueryFields(1), 1);

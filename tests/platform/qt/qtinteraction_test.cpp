@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "qt/qt_fixture.h"
+#include "platform/qt/qt_fixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Shows the sample dialog on the desktop, realised by the Qt backend, and prints what was
-// entered when it closes: `build/tests/qt/sample_dialog_demo`.
+// entered when it closes: `build/tests/platform/qt/sample_dialog_demo`.
 #include <QApplication>
 #include <cstdio>
 

@@ -19,7 +19,7 @@
 #include <QToolTip>
 
 #include "platform/qt/qtpeer.h"
-#include "qt/qt_fixture.h"
+#include "platform/qt/qt_fixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "qt/qt_fixture.h"
+#include "platform/qt/qt_fixture.h"
 
 namespace {
 
