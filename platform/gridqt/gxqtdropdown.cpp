@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "platform/grid/gxactivate.h"
 #include "platform/gridqt/gxqtconvert.h"
 #include "platform/mfc/controls.h"
 
@@ -76,6 +77,8 @@ void DropDownList::MarkPrefix(const QString& prefix) {
 }
 
 bool DropDownList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == this && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+    GXSetDropDownOpen(event->type() == QEvent::Show);
   if (watched != this || event->type() != QEvent::KeyPress) return QListWidget::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   switch (key->key()) {
