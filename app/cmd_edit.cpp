@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "host/setuppath.h"
 #include "platform/gridqt/gxqtview.h"
 #include "querygrid/QueryGrid.h"
 #if defined(MIREL_WITH_QT)
@@ -57,7 +58,7 @@ int RunEdit(const CommonOptions& options, const std::optional<std::string>& file
   int qtArgc = argc;
   QApplication application(qtArgc, argv);
 #if defined(MIREL_WITH_QT)
-  qt::QtPlatform platform;  // the Qt backend, clipboard, keys and the Qt interaction service
+  qt::QtPlatform platform(true, HelpFolder());  // the Qt backend, clipboard, keys and the Qt interaction service
 #else
   MessageBoxInteraction interaction;
   ScopedInteraction installed(interaction);

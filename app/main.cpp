@@ -16,8 +16,31 @@ using mirel::cli::OutputFormat;
 
 constexpr const char* kDescription = R"(mirel: design the report templates of the reporting tool.
 
-Exit status: 0 all valid (or done), 1 some file or query invalid, 2 a file could not be read or
-saved, or a usage error, 3 a question that nobody answered (it is named).)";
+edit and columns open the desktop program's dialogs; validate, show and script work without a
+window, for scripts and CI jobs.)";
+
+// Headed sections here become the manual page's sections of those names (cmake/MirelDocs.cmake).
+constexpr const char* kFooter = R"(Exit status:
+  0  all files valid, or the command done
+  1  some file or query invalid
+  2  a file could not be read or saved, or a usage error
+  3  a question that nobody answered (it is named)
+
+Environment:
+  MIREL_ROOT        the installation root; by default the nearest folder above mirel's own that holds share/vynsetup
+  MIREL_SETUP_PATH  colon-separated folders searched for setup files before ROOT/share/vynsetup and ROOT/share
+  TEMP              where a property server is made when no other is given
+
+Files:
+  ROOT/share/vynsetup/tdd/crpterrors.txt   the message texts
+  ROOT/share/vynsetup/tdd/version.txt      the version written into saved templates
+  ROOT/share/vynsetup/tdd/vocabulary.json  the query server's vocabulary
+  ROOT/share/vynsetup/tdd/properties.json  the property dictionary
+  ROOT/share/vynsetup/tdd/custom_columns/  the shipped user-defined columns (*.txt)
+  ROOT/share/mirel/help/                   the pages that Help and F1 open
+  ROOT/share/mirel/examples/               example templates (installed trees)
+
+Run "mirel COMMAND --help" for a command's options, output and exit status.)";
 
 // The options every command takes.
 void AddCommonOptions(CLI::App& command, CommonOptions& options, std::string& format) {
@@ -67,6 +90,7 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", [] { return "mirel " + std::string(GetTddVersion()); },
                        "print the version written into saved templates and exit");
   app.require_subcommand(1);
+  app.footer(kFooter);
 
   CommonOptions options;
   std::string format = "text";
@@ -78,7 +102,7 @@ int main(int argc, char** argv) {
       "load each template (or user-defined column) into a query grid as the dialog does and run the grid's "
       "validation; one result a file");
   validate->add_option("FILE", files, "template files or glob patterns (quoted patterns are expanded too)")
-      ->required();
+      ->required()->type_name("");
   AddLoadOptions(*validate, options);
   AddCommonOptions(*validate, options, format);
   validate->footer(R"(Output: "FILE: valid" or "FILE: invalid" and the file's messages, one a line; with
@@ -88,7 +112,8 @@ to standard error. Exit status: 0 all valid, 1 some invalid, 2 a file could not 
 matched a pattern) or a usage error, 3 a question that nobody answered.)");
 
   CLI::App* show = app.add_subcommand("show", "print the grid after loading a template, one report column a line");
-  show->add_option("FILE", file, "template file (a user-defined column with --custom-column)")->required();
+  show->add_option("FILE", file, "template file (a user-defined column with --custom-column)")
+      ->required()->type_name("");
   AddLoadOptions(*show, options);
   AddCommonOptions(*show, options, format);
   show->footer(R"(Output: a heading with the row labels, then each report column up to the last one with a
@@ -98,13 +123,13 @@ What loading told the user goes to standard error. Exit status: 0 loaded, 1 load
 refused keyword (the columns before it are shown), 2 the file could not be read or a usage error.)");
 
   CLI::App* script = app.add_subcommand("script", "edit a template's query grid with commands from standard input");
-  script->add_option("FILE", file, "template to start from (none: a new template)");
+  script->add_option("FILE", file, "template to start from (none: a new template)")->type_name("");
   AddLoadOptions(*script, options);
   AddCommonOptions(*script, options, format);
   script->footer(mirel::cli::ScriptLanguageHelp());
 
   CLI::App* edit = app.add_subcommand("edit", "the desktop program: the query grid of the template in a window");
-  edit->add_option("TEMPLATE", file, "template file (none: a new template)");
+  edit->add_option("TEMPLATE", file, "template file (none: a new template)")->type_name("");
   AddLoadOptions(*edit, options);
   AddCommonOptions(*edit, options, format);
 

@@ -99,6 +99,8 @@ std::string FindSetupFile(std::string_view relativePath) {
   return FindSetupFile(relativePath, SetupSearchDirs());
 }
 
+std::string HelpFolder() { return FindSetupFile("mirel/help"); }
+
 }  // namespace mirel
 
 // The common library's C-style face over the same search.

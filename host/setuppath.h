@@ -21,4 +21,7 @@ std::vector<std::string> SetupSearchDirs();
 std::string FindSetupFile(std::string_view relativePath);
 std::string FindSetupFile(std::string_view relativePath, const std::vector<std::string>& dirs);
 
+// The folder of the help pages ("mirel/help" on the setup path), or "" when none is installed.
+std::string HelpFolder();
+
 }  // namespace mirel
