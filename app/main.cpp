@@ -90,7 +90,6 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", [] { return "mirel " + std::string(GetTddVersion()); },
                        "print the version written into saved templates and exit");
   app.require_subcommand(1);
-  app.footer(kFooter);
 
   CommonOptions options;
   std::string format = "text";
@@ -135,6 +134,7 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
 
   CLI::App* columns = app.add_subcommand("columns", "the User Defined Columns dialog");
   AddCommonOptions(*columns, options, format);
+  app.footer(kFooter);  // after the commands, which would inherit it
 
   try {
     app.parse(argc, argv);

@@ -146,13 +146,14 @@ function(roff_items out)
   set(${out} "${result}" PARENT_SCOPE)
 endfunction()
 
-# Footer paragraphs as roff: prose is filled, a paragraph with indented lines (a table) kept as it is.
-function(roff_footer out)
+# Footer paragraphs (the lines in the list named lines_var) as roff: prose is filled, a paragraph with indented lines (a table) kept as it is.
+function(roff_footer out lines_var)
   set(result "")
   set(paragraph "")
   set(preformatted FALSE)
-  list(APPEND ARGN "")
-  foreach(line IN LISTS ARGN)
+  set(lines "${${lines_var}}")
+  list(APPEND lines "")
+  foreach(line IN LISTS lines)
     if(line STREQUAL "")
       if(paragraph)
         if(preformatted)
@@ -267,7 +268,7 @@ foreach(command IN LISTS commands)
     note_values(sub_ITEMS_${index})
     math(EXPR index "${index} + 1")
   endforeach()
-  roff_footer(footer ${sub_FOOTER})
+  roff_footer(footer sub_FOOTER)
   string(APPEND command_pages "${footer}")
   string(STRIP "${flags}" flags)
   string(APPEND completion_commands "        ${command}) options=\"${flags}\" ;;\n")
@@ -288,14 +289,16 @@ set(description "")
 list(LENGTH top_DESCRIPTION description_lines)
 if(description_lines GREATER 1)
   list(SUBLIST top_DESCRIPTION 1 -1 rest)
-  roff_footer(description ${rest})
+  roff_footer(description rest)
 endif()
-roff_footer(top_footer ${top_FOOTER})
+roff_footer(top_footer top_FOOTER)
 
 file(MAKE_DIRECTORY ${OUTPUT_DIR})
 file(WRITE ${OUTPUT_DIR}/mirel.1
 ".\\\" Made from the help texts of mirel ${VERSION} by cmake/MirelDocs.cmake; edit those, not this.
 .TH MIREL 1 \"\" \"mirel ${VERSION}\" \"User Commands\"
+.nh
+.ad l
 .SH NAME
 mirel \\- ${summary}
 .SH SYNOPSIS

@@ -90,7 +90,7 @@ TEST_F(HelpPages, EveryDialogOfTheLibraryOpensAPageOfItsOwn) {
   const std::vector<UINT> dialogs = mirel::LibraryResources().DialogIds();
   ASSERT_FALSE(dialogs.empty());
   for (UINT id : dialogs) {
-    const DWORD context = mirel::HID_BASE_RESOURCE + id;
+    const DWORD context = HID_BASE_RESOURCE + id;
     EXPECT_EQ(PageFor(context), Hex(context) + ".html") << "dialog " << id << " has no help page of its own";
   }
 }
@@ -107,7 +107,7 @@ std::set<DWORD> ContextsPassedToWinHelp(const fs::path& sourceRoot) {
       std::ifstream in(entry.path());
       const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
       for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it) {
-        if ((*it)[1].matched) contexts.insert(mirel::HID_BASE_RESOURCE + DWORD(std::stoul((*it)[1].str())));
+        if ((*it)[1].matched) contexts.insert(HID_BASE_RESOURCE + DWORD(std::stoul((*it)[1].str())));
         else contexts.insert(DWORD(std::stoul((*it)[2].str(), nullptr, 0)));
       }
     }

@@ -81,7 +81,7 @@ foreach(part IN ITEMS ".SH \"EXIT STATUS\"" ".SH \"ENVIRONMENT\"" ".SH \"FILES\"
 endforeach()
 find_program(GROFF groff)
 if(GROFF)
-  run(warnings 0 COMMAND ${GROFF} -man -Tutf8 -ww -z ${PREFIX}/share/man/man1/mirel.1)
+  run(warnings 0 COMMAND ${GROFF} -man -Tutf8 -ww -Wbreak -z ${PREFIX}/share/man/man1/mirel.1)
   if(NOT warnings STREQUAL "")
     fail("groff warns about mirel.1:\n${warnings}")
   endif()
