@@ -55,9 +55,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Mirel developers <mirel@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plugins at run time, out of dpkg-shlibdeps' sight; a desktop needs xcb or wayland.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Help pages open in the desktop's browser; the MIME types, icon and entry are registered by these packages' triggers.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+# The X11 platform plugin comes with libqt6gui6; Wayland's is loaded at run time, out of
+# dpkg-shlibdeps' sight. Help pages open in the desktop's browser; the MIME types, icon and entry
+# are registered by the triggers of the last three.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, shared-mime-info, desktop-file-utils, hicolor-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
