@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -95,30 +96,119 @@ TEST_F(HelpPages, EveryDialogOfTheLibraryOpensAPageOfItsOwn) {
   }
 }
 
-// Help opened with a fixed context anywhere in the program's sources.
-std::set<DWORD> ContextsPassedToWinHelp(const fs::path& sourceRoot) {
-  static const std::regex call(R"(WinHelp\s*\(\s*(?:HID_BASE_RESOURCE\s*\+\s*(\d+)|(0[xX][0-9A-Fa-f]+|\d+))\b)");
-  std::set<DWORD> contexts;
+// The contexts that the program's sources pass to WinHelp: a call's first argument, or the
+// definitions of the constant it names, evaluated as a sum of numbers, HID_BASE_RESOURCE and
+// constants defined in the same file (the usual `IDD = 1021; kHelpContext = 0x20000 + IDD`).
+// A member such as m_nIDHelp is the dialog's own template id, which the test above covers.
+struct SourceFile {
+  fs::path path;
+  std::string text;
+};
+
+std::vector<SourceFile> ProgramSources(const fs::path& root) {
+  std::vector<SourceFile> files;
   for (const char* folder : {"app", "startup", "shell", "querygrid", "celldialogs", "validation", "customcols"}) {
-    if (!fs::exists(sourceRoot / folder)) continue;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(sourceRoot / folder)) {
+    if (!fs::exists(root / folder)) continue;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / folder)) {
       const std::string extension = entry.path().extension().string();
       if (extension != ".cpp" && extension != ".h") continue;
       std::ifstream in(entry.path());
-      const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-      for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it) {
-        if ((*it)[1].matched) contexts.insert(HID_BASE_RESOURCE + DWORD(std::stoul((*it)[1].str())));
-        else contexts.insert(DWORD(std::stoul((*it)[2].str(), nullptr, 0)));
-      }
+      files.push_back({entry.path(), std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>())});
     }
   }
-  return contexts;
+  return files;
+}
+
+std::string Trim(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t\n");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
+}
+
+std::vector<std::string> Definitions(const std::string& name, const std::string& text) {
+  const std::regex definition("\\b" + name + R"(\s*=\s*([^;{}]+);)");
+  std::vector<std::string> expressions;
+  for (std::sregex_iterator it(text.begin(), text.end(), definition), end; it != end; ++it) {
+    expressions.push_back(Trim((*it)[1].str()));
+  }
+  return expressions;
+}
+
+std::optional<DWORD> Evaluate(const std::string& expression, const std::string& text, int depth = 0) {
+  if (depth > 4) return std::nullopt;
+  DWORD sum = 0;
+  std::istringstream terms(expression);
+  for (std::string term; std::getline(terms, term, '+');) {
+    term = Trim(term);
+    static const std::regex number(R"((0[xX][0-9A-Fa-f]+|\d+)[uUlL]*)");
+    std::smatch match;
+    if (std::regex_match(term, match, number)) {
+      sum += DWORD(std::stoul(match[1].str(), nullptr, 0));
+    } else if (term == "HID_BASE_RESOURCE") {
+      sum += HID_BASE_RESOURCE;
+    } else if (std::regex_match(term, std::regex(R"([A-Za-z_]\w*)"))) {
+      const std::vector<std::string> definitions = Definitions(term, text);
+      if (definitions.size() != 1) return std::nullopt;
+      const std::optional<DWORD> value = Evaluate(definitions.front(), text, depth + 1);
+      if (!value) return std::nullopt;
+      sum += *value;
+    } else {
+      return std::nullopt;
+    }
+  }
+  return sum;
+}
+
+struct HelpCalls {
+  std::set<DWORD> contexts;
+  std::vector<std::string> unresolved;
+};
+
+HelpCalls ContextsPassedToWinHelp(const std::vector<SourceFile>& files) {
+  static const std::regex call(R"(WinHelp\s*\(\s*([^,()]+))");
+  HelpCalls calls;
+  for (const SourceFile& file : files) {
+    for (std::sregex_iterator it(file.text.begin(), file.text.end(), call), end; it != end; ++it) {
+      const std::string argument = Trim((*it)[1].str());
+      if (argument.find("m_") != std::string::npos || argument == "data" || argument == "dwData") continue;
+      if (const std::optional<DWORD> value = Evaluate(argument, file.text)) {
+        calls.contexts.insert(*value);
+        continue;
+      }
+      // A constant defined elsewhere (a class's header): every definition of it counts.
+      bool found = false;
+      for (const SourceFile& other : files) {
+        for (const std::string& definition : Definitions(argument, other.text)) {
+          if (const std::optional<DWORD> value = Evaluate(definition, other.text)) {
+            calls.contexts.insert(*value);
+            found = true;
+          }
+        }
+      }
+      if (!found) calls.unresolved.push_back(file.path.filename().string() + ": WinHelp(" + argument);
+    }
+  }
+  return calls;
+}
+
+TEST(HelpContextsInSources, AreReadFromCallsAndFromTheConstantsTheyName) {
+  const std::vector<SourceFile> files = {
+      {"dlg.h", "struct CDlg { static constexpr UINT IDD = 1062; static constexpr DWORD kHelpContext = 0x20000 + IDD; };"},
+      {"dlg.cpp", "void CDlg::OnHelp() { WinHelp(kHelpContext, HELP_CONTEXT); }"},
+      {"other.cpp", "void F() { WinHelp(HID_BASE_RESOURCE + 1076); WinHelp(132134u, HELP_CONTEXT); "
+                    "WinHelp(HID_BASE_RESOURCE + m_nIDHelp); WinHelp(kUnknown); }"},
+  };
+  const HelpCalls calls = ContextsPassedToWinHelp(files);
+  EXPECT_EQ(calls.contexts, (std::set<DWORD>{0x20426, 0x20434}));
+  EXPECT_EQ(calls.unresolved, std::vector<std::string>{"other.cpp: WinHelp(kUnknown"});
 }
 
 TEST_F(HelpPages, EveryContextTheSourcesPassToWinHelpOpensAPageOfItsOwn) {
   const char* source = std::getenv("MIREL_SOURCE_DIR");
   ASSERT_NE(source, nullptr);
-  for (DWORD context : ContextsPassedToWinHelp(source)) {
+  const HelpCalls calls = ContextsPassedToWinHelp(ProgramSources(source));
+  EXPECT_TRUE(calls.unresolved.empty()) << "help contexts this test cannot read: " << ::testing::PrintToString(calls.unresolved);
+  for (DWORD context : calls.contexts) {
     EXPECT_EQ(PageFor(context), Hex(context) + ".html") << "help context 0x" << Hex(context) << " has no page";
   }
 }
