@@ -8,8 +8,7 @@
 // (compared without regard to case). Within a folder, the order the file system gives. Nothing is
 // removed: a folder searched twice lists its files twice, and callers take the first column of a
 // name.
-//
-// The column editor (LaunchCustomColDlg) is not part of this build.
+#include "hostapi/queryserver.h"
 #include "hostapi/templatedata.h"
 #include "platform/mfc/afxstr.h"
 
@@ -24,6 +23,11 @@ class CUserDefColAPI {
   static CString GetCustomColName(CString path);
   // A new copy of the file's column (the caller owns it); null when it cannot be read.
   static CCustomColData* GetCustomColData(CString path);
+  // Opens the column editor on the file (an empty path: a new column) without a parent window.
+  // The path of a file the editor saved under another name than `path` (compared without
+  // regard to case), else "". No editor and "" for a file that cannot be read or when there is
+  // no query server.
+  static CString LaunchCustomColDlg(IServer* server, CString path);
   // Appends the regular files matching pattern (a folder, a separator, a wildcard name with * and
   // ?; "/" and "\" both separate) to the tail of list, in file-system order. An empty pattern
   // or a folder that cannot be read appends nothing.

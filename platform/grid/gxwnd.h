@@ -65,6 +65,10 @@ class CGXGridWnd : public CWnd, public CGXGridCore {
   // Whether ProcessKeys used the last key that OnKeyDown passed it.
   BOOL WasLastKeyUsed() const { return m_bLastKeyUsed; }
 
+  // An editor of the window layer is open over a cell; it takes its own keys (Escape cancels it).
+  void SetInPlaceEditing(BOOL editing) { m_bInPlaceEditing = editing; }
+  BOOL IsInPlaceEditing() const { return m_bInPlaceEditing; }
+
   // A mouse button was pressed at a client point, before the grid takes the focus.
   virtual int OnMouseActivate(POINT /*clientPoint*/) { return GX_MA_ACTIVATE; }
 
@@ -112,4 +116,5 @@ class CGXGridWnd : public CWnd, public CGXGridCore {
   CSize m_clientSize;
   CSize m_nonClient;
   BOOL m_bLastKeyUsed = FALSE;
+  BOOL m_bInPlaceEditing = FALSE;
 };

@@ -102,6 +102,7 @@ bool CellEditor::Start(ROWCOL row, ROWCOL col, const QString* typed) {
   m_edit->setPalette(palette);
   m_original = ToQString(grid.GetValueRowCol(row, col));
   m_active = true;
+  grid.SetInPlaceEditing(TRUE);
   m_edit->setGeometry(rect);
   m_edit->setText(typed ? *typed : m_original);
   m_typed = typed ? QString() : m_edit->text();  // what was typed to open it may complete
@@ -127,6 +128,7 @@ bool CellEditor::End(bool store) {
   QPointer<GridView> view(&m_view);
   BOOL ok = TRUE;
   CGXGridWnd& grid = m_view.Grid();
+  grid.SetInPlaceEditing(FALSE);
   if (store && text != m_original) ok = grid.StoreEditText(row, col, ToCString(text));  // ends the edit in the core
   else grid.OnEndEditing(row, col);
   if (!view) return ok != FALSE;
@@ -138,6 +140,7 @@ bool CellEditor::End(bool store) {
 void CellEditor::Abandon() {
   m_list->hide();
   m_edit->hide();
+  if (m_active) m_view.Grid().SetInPlaceEditing(FALSE);
   m_active = false;
 }
 
