@@ -47,6 +47,8 @@ class CCustomColDlg : public CDialog {
   void OnSize(UINT type, int cx, int cy) override;
   void OnGetMinMaxInfo(MINMAXINFO* info) override;
   LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam) override;
+  BOOL OnNcActivate(BOOL active);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   BOOL ValidateName();
@@ -56,7 +58,8 @@ class CCustomColDlg : public CDialog {
   bool HasPageWindow() const;
   BOOL ValidatePage();
   void StorePage();
-  void PlacePage();
+  void PlacePage();    // between the name and the buttons, to the right edge
+  void StretchPage();  // to the right edge, keeping the rest
 
   CLayoutDlg* m_pLayoutDlg = nullptr;  // owned
   CButton m_btnHelp;                   // 57670

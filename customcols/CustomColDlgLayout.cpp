@@ -2,6 +2,7 @@
 // buttons stay right-aligned) and the Escape key (a cell edit first, then the dialog).
 #include "customcols/CustomColDlg.h"
 #include "hostapi/zrcontrols.h"
+#include "platform/grid/gxactivate.h"
 #include "platform/grid/gxwnd.h"
 
 namespace {
@@ -15,7 +16,7 @@ CGXGridWnd* AsGrid(CWnd* wnd) { return dynamic_cast<CGXGridWnd*>(wnd); }
 void CCustomColDlg::OnSize(UINT type, int cx, int cy) {
   CDialog::OnSize(type, cx, cy);
   if (!m_hWnd || !HasPageWindow()) return;
-  PlacePage();
+  StretchPage();
 
   CRect client;
   GetClientRect(&client);
@@ -56,4 +57,14 @@ BOOL CCustomColDlg::PreTranslateMessage(MSG* msg) {
     }
   }
   return CDialog::PreTranslateMessage(msg);
+}
+
+LRESULT CCustomColDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCACTIVATE && OnNcActivate(BOOL(wParam))) return TRUE;
+  return CDialog::OnMessage(message, wParam, lParam);
+}
+
+BOOL CCustomColDlg::OnNcActivate(BOOL /*active*/) {
+  // A cell's drop-down list takes the activation for a moment; the frame keeps its look.
+  return GXDiscardNcActivate() ? TRUE : FALSE;
 }

@@ -1,15 +1,55 @@
-// CCustomColDlg: the embedded sub-column page. Until the query layout page is part of the
-// build, the editor works on the name alone and keeps the sub-columns it was given.
+// CCustomColDlg: the embedded sub-column page, a query layout page in customize mode on the
+// definition's sub-columns.
 #include "customcols/CustomColDlg.h"
+#include "hostapi/zrcontrols.h"
+#include "shell/LayoutDlg.h"
 
-CCustomColDlg::~CCustomColDlg() = default;
+namespace {
+constexpr int kPageLeftDlu = 5;
+constexpr int kPageGapDlu = 6;
+}  // namespace
 
-void CCustomColDlg::CreatePage() {}
+CCustomColDlg::~CCustomColDlg() {
+  delete m_pLayoutDlg;
+  m_pLayoutDlg = nullptr;
+}
 
-bool CCustomColDlg::HasPageWindow() const { return false; }
+void CCustomColDlg::CreatePage() {
+  CTmpltQueryList* queries = m_pCustomColData ? &m_pCustomColData->m_queries : nullptr;
+  m_pLayoutDlg = new CLayoutDlg(m_pServer, queries, m_pQueryServer, 1, CLayoutDlg::kSubColumnCaption);
+  m_pLayoutDlg->CreateFromTemplate(this);
+  if (m_pLayoutDlg->IsLoadFailed()) {
+    // The sub-columns were not all loaded: saving now would drop the rest from the file.
+    EndDialog(IDCANCEL);
+    return;
+  }
+  PlacePage();
+  m_pLayoutDlg->ShowWindow(SW_SHOW);
+  m_pLayoutDlg->SetWindowPos(&m_editName, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
 
-BOOL CCustomColDlg::ValidatePage() { return TRUE; }
+bool CCustomColDlg::HasPageWindow() const { return m_pLayoutDlg && m_pLayoutDlg->GetSafeHwnd(); }
 
-void CCustomColDlg::StorePage() {}
+BOOL CCustomColDlg::ValidatePage() { return m_pLayoutDlg ? m_pLayoutDlg->ValidateData() : TRUE; }
 
-void CCustomColDlg::PlacePage() {}
+void CCustomColDlg::StorePage() {
+  if (m_pLayoutDlg) m_pLayoutDlg->UpdateInfo();
+}
+
+void CCustomColDlg::PlacePage() {
+  if (!HasPageWindow()) return;
+  CRect client;
+  GetClientRect(&client);
+  const CRect name = m_editName.GetRectInParent();
+  const CRect save = m_btnSave.GetRectInParent();
+  const int left = int(client.left) + CZRWinAPI::ConvertToCorrectDLU(kPageLeftDlu, 1);
+  const int top = int(name.bottom) + CZRWinAPI::ConvertToCorrectDLU(kPageGapDlu, 1);
+  m_pLayoutDlg->MoveWindow(left, top, int(client.right) - left, int(save.top) - top);
+}
+
+void CCustomColDlg::StretchPage() {
+  CRect client;
+  GetClientRect(&client);
+  const CRect page = m_pLayoutDlg->GetRectInParent();
+  m_pLayoutDlg->MoveWindow(int(page.left), int(page.top), int(client.right - page.left), int(page.Height()));
+}
