@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix and works the installed mirel from there alone: it must
 # find its setup files beside itself, validate the installed examples and user-defined columns, and
 # the desktop files, manual page and completion must be in place and sound.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DSCRATCH=... -DSOURCE_DIR=... -P install_test.cmake
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DSCRATCH=... -P install_test.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(fail)
