@@ -90,6 +90,15 @@ int FittedLabelWidth() {
   return int(longest) * kAverageCharWidth + kMargins;
 }
 
+// Report columns open wide enough for a typical keyword in the Keyword row's bold face beside
+// the cell's drop-down button: the same generous average width, the button and the margins.
+int ReportColumnWidth() {
+  constexpr size_t kTypicalKeywordLength = 11;  // PART_NUMBER
+  constexpr int kAverageBoldCharWidth = 9;
+  constexpr int kButtonAndMargins = CZRGridACCombo::kButtonWidth + 12;
+  return int(kTypicalKeywordLength) * kAverageBoldCharWidth + kButtonAndMargins;
+}
+
 }  // namespace
 
 CQueryGrid::CQueryGrid(IServer* server, IZRQueryServer* queryServer)
@@ -117,6 +126,7 @@ void CQueryGrid::InitGrid() {
   m_dropTarget.Register(this, kDropTargetFlags);
   param.EnableUndo(FALSE);
 
+  SetDefaultColWidth(ReportColumnWidth());
   SetRowCount(kRowCount);
   SetColCount(kInitialColCount);
   SetRowHeight(0, kRowCount, kRowHeight);

@@ -42,9 +42,9 @@ TEST(QueryGridWindow, NewGridScreenshot) {
   qgtest::FakeServer server(&properties);
 
   CWnd host;
-  ASSERT_TRUE(host.Create(nullptr, "Query grid", WS_POPUP | WS_CAPTION, RECT{0, 0, 900, 240}, nullptr, 0));
+  ASSERT_TRUE(host.Create(nullptr, "Query grid", WS_POPUP | WS_CAPTION, RECT{0, 0, 1300, 240}, nullptr, 0));
   CQueryGrid grid(&server, queries.get());
-  ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{0, 0, 900, 240}, &host, 1093));
+  ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{0, 0, 1300, 240}, &host, 1093));
   grid.InitGrid();
   host.ShowWindow(SW_SHOW);
   for (int i = 0; i < 3; ++i) QApplication::processEvents();

@@ -1,0 +1,119 @@
+// The Create Report Template dialog on a shipped example, realised on Qt offscreen as the desktop
+// program shows it, and written as a picture into the build tree (screenshots/create_template.png;
+// create_template@2x.png when QT_SCALE_FACTOR is 2) for people to look at.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include "host/hostserver.h"
+#include "hostapi/queryserver.h"
+#include "hostapi/zrcontrols.h"
+#include "platform/grid/gxaccombo.h"
+#include "platform/gridqt/gxqtpeer.h"
+#include "platform/mfc/scripted.h"
+#include "platform/qt/qtbackend.h"
+#include "platform/qt/qtplatform.h"
+#include "querygrid/QueryGrid.h"
+#include "resources/library_resources.h"
+#include "shell/CreateTmpltDlg.h"
+#include "shell/LayoutDlg.h"
+
+namespace {
+
+QApplication& Application() {
+  static int argc = 1;
+  static char name[] = "gui_tests";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static auto* app = new QApplication(argc, argv);  // never torn down (see querygrid_window_test)
+  return *app;
+}
+
+QString BuildFolder() {
+  const QByteArray build = qgetenv("MIREL_BUILD_DIR");
+  return build.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(build);
+}
+
+QString SourceFolder() {
+  const QByteArray source = qgetenv("MIREL_SOURCE_DIR");
+  return source.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(source);
+}
+
+// The widget's rectangle in the dialog's coordinates.
+QRect RectIn(const QWidget* dialog, const CWnd* wnd) {
+  const QWidget* widget = mirel::qt::WidgetOf(wnd);
+  if (!widget) return {};
+  return QRect(widget->mapTo(dialog, QPoint(0, 0)), widget->size());
+}
+
+TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
+  Application();
+  mirel::qt::QtPlatform platform(false);
+  mirel::gridqt::RegisterGridPeer();
+  const SIZE units = mirel::qt::QtBackend().DialogBaseUnits("MS Shell Dlg", 8);
+  CZRWinAPI::SetDialogBaseUnits(int(units.cx), int(units.cy));
+  mirel::ScriptedInteraction script;
+  mirel::ScopedInteraction answers(script);
+  mirel::AddResourceModule(mirel::LibraryResources());
+
+  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
+  ASSERT_NE(queries, nullptr) << "the shipped vocabulary";
+  mirel::HostServer server(nullptr);
+  const std::string example = (SourceFolder() + "/share/examples/bill_of_materials.tpt").toStdString();
+  CTemplateFile file;
+  ASSERT_TRUE(file.loadTemplate(example.c_str())) << file.getLastError();
+
+  CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
+  dialog.SetProjectFile(CString(example));
+  QString saved;
+  script.AnswerDialog(CCreateTmpltDlg::IDD, [&](CDialog& d) {
+    QWidget* window = mirel::qt::WidgetOf(&d);
+    ASSERT_NE(window, nullptr);
+    window->show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+
+    // Nothing of the dialog lies outside it or on top of another control.
+    auto& dlg = static_cast<CCreateTmpltDlg&>(d);
+    CLayoutDlg& page = *dlg.GetLayoutDlg();
+    const QRect inside(QPoint(0, 0), window->size());
+    std::vector<std::pair<int, QRect>> placed;
+    for (const CWnd* owner : {static_cast<const CWnd*>(&dlg), static_cast<const CWnd*>(&page)}) {
+      for (const CWnd* child : owner->Children()) {
+        if (!child->IsWindowVisible() || child == &page) continue;
+        const QRect rect = RectIn(window, child);
+        EXPECT_TRUE(inside.contains(rect)) << "control " << child->GetDlgCtrlID() << " is clipped";
+        placed.emplace_back(child->GetDlgCtrlID(), rect);
+      }
+    }
+    for (size_t i = 0; i < placed.size(); ++i)
+      for (size_t j = i + 1; j < placed.size(); ++j) {
+        // The group box frames its list and buttons.
+        if (placed[i].first == CLayoutDlg::kUserFieldsGroupId || placed[j].first == CLayoutDlg::kUserFieldsGroupId)
+          continue;
+        EXPECT_FALSE(placed[i].second.intersects(placed[j].second)) << placed[i].first << " overlaps " << placed[j].first;
+      }
+
+    // The report columns are wide enough for a typical keyword with its drop-down button.
+    CQueryGrid& grid = *page.GetGrid();
+    const QFontMetrics bold([&] { QFont f = window->font(); f.setBold(true); return f; }());
+    // Text margins and padding of 2 pixels on each side, and the button.
+    const int needed = bold.horizontalAdvance("PART_NUMBER") + CZRGridACCombo::kButtonWidth + 8;
+    EXPECT_GE(grid.GetColWidth(3), needed) << "no PAR... any more";
+
+    const QPixmap picture = window->grab();
+    ASSERT_FALSE(picture.isNull());
+    const QString folder = BuildFolder() + "/screenshots";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    saved = folder + (picture.devicePixelRatio() > 1.5 ? "/create_template@2x.png" : "/create_template.png");
+    ASSERT_TRUE(picture.save(saved, "PNG")) << saved.toStdString();
+    d.EndDialog(0);
+  });
+  EXPECT_EQ(dialog.DoModal(), 0);
+  EXPECT_EQ(QImage(saved).isNull(), false);
+}
+
+}  // namespace
