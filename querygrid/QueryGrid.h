@@ -10,7 +10,8 @@
 //   QueryGridChoices.cpp   drop-down choices and automatic dependencies
 //   QueryGridValidate.cpp  ValidateData
 //   QueryGridEdit.cpp      Edit commands, clipboard, keys and focus
-//   QueryGridMouse.cpp     cell buttons, context menu, drag and drop
+//   QueryGridMouse.cpp     context menu, drag and drop
+//   QueryGridButtons.cpp   cell buttons: the operator and qualifier values dialogs
 #include <list>
 #include <map>
 #include <string>
@@ -86,7 +87,7 @@ class CQueryGrid : public CGXGridWnd {
   BOOL ProcessKeys(const CGXKeyEvent& key) override;                     // Edit
   void OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol) override;            // Mouse
   BOOL OnRButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, POINT pt) override;  // Mouse
-  void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override;         // Mouse
+  void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override;         // Buttons
   BOOL PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags,
                        const CGXStyle* pOldStyle) override;              // Edit
   BOOL OnDndQueryAcceptData(const CGXDataObject* pDataObject) override;  // Mouse

@@ -1,5 +1,6 @@
 // The query grid and the mouse beyond plain editing: the Edit context menu, a plain move of the
-// current cell dropping the selection, and field names dropped onto Keyword cells.
+// current cell dropping the selection, and field names dropped onto Keyword cells. The cell
+// buttons are QueryGridButtons.cpp's.
 #include "platform/grid/gxaccombo.h"
 #include "platform/mfc/menu.h"
 #include "querygrid/QueryGrid.h"
@@ -13,10 +14,6 @@ bool IsReportKeywordCell(int hit, ROWCOL row, ROWCOL col) {
 }
 
 }  // namespace
-
-// The cell buttons open the operator and qualifier value dialogs, which are not part of this
-// build yet: until then a button does what the grid library's own does.
-void CQueryGrid::OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) { CGXGridWnd::OnClickedButtonRowCol(nRow, nCol); }
 
 void CQueryGrid::OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol) {
   const bool extending = (GetKeyModifiers() & (GX_MOD_SHIFT | GX_MOD_CTRL)) != 0;
