@@ -27,6 +27,7 @@ class ButtonsTest : public qgtest::RulesTest {
     for (const ListItem& item : dynamic_cast<CComboBox*>(d.GetDlgItem(id))->Items()) items.push_back(item.text);
     return items;
   }
+  using RulesTest::Text;
   static std::string Text(CDialog& d, int id) { return d.GetDlgItem(id)->GetWindowTextString().str(); }
   std::string Tooltip(ROWCOL row, ROWCOL col) { return Cell(row, col).GetTooltipText().str(); }
   // Puts a stored qualifier value list into column col, whose keyword has qualifiers.
