@@ -9,7 +9,11 @@ using namespace qg;
 
 namespace {
 
-bool IsReportKeywordCell(int hit, ROWCOL row, ROWCOL col) {
+// The report Keyword cell under a client point, if any.
+bool HitsReportKeywordCell(CGXGridCore& grid, POINT point, ROWCOL& col) {
+  ROWCOL row = 0;
+  col = 0;
+  const int hit = grid.HitTest(point, &row, &col);
   return hit == GX_CELLHIT && row == kRowKeyword && col > kLabelCol;
 }
 
@@ -59,13 +63,13 @@ BOOL CQueryGrid::OnDndQueryAcceptData(const CGXDataObject* pDataObject) {
 }
 
 DWORD CQueryGrid::OnGridDragOver(const CGXDataObject* pDataObject, DWORD dwKeyState, POINT point) {
-  ROWCOL row = 0, col = 0;
-  if (!IsReportKeywordCell(HitTest(point, &row, &col), row, col)) return GX_DROPEFFECT_NONE;
+  ROWCOL col = 0;
+  if (!HitsReportKeywordCell(*this, point, col)) return GX_DROPEFFECT_NONE;
   return CGXGridWnd::OnGridDragOver(pDataObject, dwKeyState, point);
 }
 
 BOOL CQueryGrid::OnGridDrop(const CGXDataObject* pDataObject, DWORD dropEffect, POINT point) {
-  ROWCOL row = 0, col = 0;
-  if (IsReportKeywordCell(HitTest(point, &row, &col), row, col)) FillComboBox(kRowKeyword, col);
+  ROWCOL col = 0;
+  if (HitsReportKeywordCell(*this, point, col)) FillComboBox(kRowKeyword, col);
   return CGXGridWnd::OnGridDrop(pDataObject, dropEffect, point);
 }
