@@ -7,6 +7,7 @@
 //   QueryGridStore.cpp     UpdateInfo: the grid into a new query list
 //   QueryGridKeywords.cpp  AddKeyword, titles, the registry of user-defined columns
 //   QueryGridRules.cpp     StoreStyleRowCol: the cell edit rules
+//   QueryGridUndo.cpp      undo and redo mark the query modified
 //   QueryGridChoices.cpp   drop-down choices and automatic dependencies
 //   QueryGridValidate.cpp  ValidateData
 //   QueryGridEdit.cpp      Edit commands, clipboard, keys and focus
@@ -97,6 +98,8 @@ class CQueryGrid : public CGXGridWnd {
   BOOL CanCut() override;
   BOOL CanPaste() override;
   BOOL CanClear() override;
+  BOOL Undo() override;                                                  // Undo
+  BOOL Redo() override;                                                  // Undo
   void OnContextMenu(CWnd* wnd, CPoint screenPoint) override;            // Mouse
 
  protected:
@@ -111,9 +114,6 @@ class CQueryGrid : public CGXGridWnd {
   // Layout
   void RegisterAllControls();
   void SetAppearance();
-  // The current cell's own changes when it is composed: an emptied property cell becomes a
-  // combo again, a Keyword that no longer names a user-defined column loses the mark.
-  void RefreshCurrentCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style);
   // Choices
   void FillComboBox(DWORD row, DWORD col);
   CString GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int isProperty, DWORD col);
@@ -124,6 +124,10 @@ class CQueryGrid : public CGXGridWnd {
   void FillQualifierChoices(ROWCOL col);
   // Rules
   void ResetCustomCol(DWORD col, int locked);
+  // What a stored Keyword or Qualifier brings with it at once, in the same undo step: an emptied
+  // property cell becomes a combo again, a Keyword that no longer names a user-defined column
+  // loses the mark and frees the cells that column locked.
+  void SettleCell(ROWCOL row, ROWCOL col);
   int AskPropertyName(CString& name);  // the Select Property dialog; 0 when it was cancelled
   BOOL ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, const CString& newText);
   BOOL ApplyQualifierRule(ROWCOL col, CGXStyle& style, const CString& newText);

@@ -18,8 +18,8 @@ using namespace qg;
 
 namespace {
 
-// Composing the current cell stores into the grid and fills the shared list, and both compose
-// cells again; one flag for every query grid keeps that from running inside itself.
+// Composing the current cell fills the shared list, which composes cells again; one flag for
+// every query grid keeps that from running inside itself.
 bool g_composingCurrentCell = false;
 
 class CurrentCellGuard {
@@ -254,32 +254,8 @@ BOOL CQueryGrid::GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXMod
       !IsCurrentCell(nRow, nCol) || g_composingCurrentCell)
     return found;
   CurrentCellGuard guard;
-  // An undo or redo restores cells exactly; what it restores must not be changed behind it.
-  if (!IsUndoRedoInProgress()) RefreshCurrentCell(nRow, nCol, style);
+  // Composing changes no cell: what a change brings with it was settled when it was stored
+  // (SettleCell), inside the change's own undo step.
   FillComboBox(nRow, nCol);
   return found;
-}
-
-void CQueryGrid::RefreshCurrentCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style) {
-  const CGXStyle cell = GetComposedStyle(nRow, nCol);
-  CString text = cell.GetValue();
-  text.Trim(" ");
-
-  // The changes are derived from the cell, not the user's own: they are stored directly (the
-  // cell rules would take an attribute-only store for an emptied keyword) and never recorded.
-  CGXUndoOff undoOff(*GetParam());
-  if ((nRow == kRowKeyword || nRow == kRowQualifier) && cell.GetControl() == kPropFieldControl && text.IsEmpty()) {
-    CGXStyle combo;
-    combo.SetControl(kComboControl);
-    CGXGridWnd::StoreStyleRowCol(nRow, nCol, &combo, gxOverride, gxCellStyle);
-    style.SetControl(kComboControl);
-  }
-  if (nRow == kRowKeyword && cell.GetUserAttribute(kCustomColAttr).GetLongValue() == 1 &&
-      (text.IsEmpty() || IsOperatorMarker(text.view()) || (m_pQueryServer && m_pQueryServer->IsKeyword(text.str())))) {
-    ResetCustomCol(nCol, 0);
-    CGXStyle plain;
-    plain.SetUserAttribute(kCustomColAttr, 0L);
-    CGXGridWnd::StoreStyleRowCol(nRow, nCol, &plain, gxOverride, gxCellStyle);
-    style.SetUserAttribute(kCustomColAttr, 0L);
-  }
 }

@@ -1,5 +1,7 @@
 // The cell edit rules: every change of a report cell, typed, pasted, dropped, chosen or set by
-// the grid itself, passes StoreStyleRowCol, which keeps the column consistent.
+// the grid itself, passes StoreStyleRowCol, which keeps the column consistent. A change and
+// everything its rules change with it are one undo step, so undo gives back exactly the column
+// (and its dependents) as they were, and redo exactly as they became.
 #include <cstdlib>
 #include <vector>
 
@@ -58,6 +60,13 @@ bool IsLockedCell(CGXGridCore& grid, ROWCOL row, ROWCOL col) {
   return grid.GetParam()->IsLockReadOnly() && grid.GetComposedStyle(row, col).GetReadOnly();
 }
 
+// The cell's own stored style, read past the query grid's composition of the current cell.
+CGXStyle StoredStyle(CGXGridCore& grid, ROWCOL row, ROWCOL col) {
+  CGXStyle style;
+  grid.CGXGridCore::GetStyleRowCol(row, col, style, gxCopy, gxCellStyle);
+  return style;
+}
+
 }  // namespace
 
 BOOL CQueryGrid::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType) {
@@ -73,6 +82,9 @@ BOOL CQueryGrid::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pSty
   // A write the read-only lock refuses asks nothing and changes nothing else either.
   if (IsLockedCell(*this, nRow, nCol)) return FALSE;
 
+  // Within a command's own transaction this is part of the command's step. A refusal rolls
+  // back whatever the rules changed before it.
+  CGXTransaction step(*this, CString());
   switch (nRow) {
     case kRowKeyword:
       if (!ApplyKeywordRule(nCol, stored, setsValue, newText)) return FALSE;
@@ -91,27 +103,45 @@ BOOL CQueryGrid::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pSty
     default:
       break;
   }
-  return CGXGridWnd::StoreStyleRowCol(nRow, nCol, &stored, mt, nType);
+  if (!CGXGridWnd::StoreStyleRowCol(nRow, nCol, &stored, mt, nType)) return FALSE;
+  SettleCell(nRow, nCol);
+  step.Commit();
+  return TRUE;
+}
+
+void CQueryGrid::SettleCell(ROWCOL row, ROWCOL col) {
+  if (row != kRowKeyword && row != kRowQualifier) return;
+  const CGXStyle cell = StoredStyle(*this, row, col);
+  CString text = cell.GetValue();
+  text.Trim(" ");
+
+  // An emptied property cell is a choice cell again.
+  if (cell.GetIncludeControl() && cell.GetControl() == kPropFieldControl && text.IsEmpty()) {
+    const CGXStyle combo = CGXStyle().SetControl(kComboControl);
+    CGXGridWnd::StoreStyleRowCol(row, col, &combo, gxOverride, gxCellStyle);
+  }
+  // A Keyword that no longer names a user-defined column frees the cells that column governed.
+  if (row == kRowKeyword && cell.GetUserAttribute(kCustomColAttr).GetLongValue() == 1 &&
+      (text.IsEmpty() || IsOperatorMarker(text.view()) || (m_pQueryServer && m_pQueryServer->IsKeyword(text.str())))) {
+    ResetCustomCol(col, 0);
+    const CGXStyle plain = CGXStyle().SetUserAttribute(kCustomColAttr, 0L);
+    CGXGridWnd::StoreStyleRowCol(row, col, &plain, gxOverride, gxCellStyle);
+  }
 }
 
 BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, const CString& newText) {
   const CString oldText = StoredText(*this, kRowKeyword, col);
-  CGXGridParam& param = *GetParam();
-  const bool quiet = m_bLoading == 0;
 
   if (newText.IsEmpty()) {
     if (!setsValue) {
       // Only an attribute or the control changes (the custom-column flag, say): the keyword
       // stays in the column, so nothing disappears and nobody is asked. An operator column
       // keeps its expression cell.
-      if (!IsOperatorMarker(oldText.view())) {
-        CGXUndoOff q(param, quiet);
+      if (!IsOperatorMarker(oldText.view()))
         SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
-      }
       return TRUE;
     }
     if (!ValidateDependencyRow(oldText)) return FALSE;
-    CGXUndoOff q(param, quiet);
     SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
     // Qualifier, Qualifier Value and the custom-column flag stay as they are.
     const std::pair<ROWCOL, const char*> resets[] = {
@@ -126,18 +156,14 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
     CString name;
     if (!AskPropertyName(name)) return FALSE;
     style.SetValue(name).SetControl(kPropFieldControl);
-    {
-      CGXUndoOff q(param, quiet);
-      SetValueRange(CGXRange(kRowTitle, col), GetTitle(newText, name));
-      SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(kPropMarker));
-    }
+    SetValueRange(CGXRange(kRowTitle, col), GetTitle(newText, name));
+    SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(kPropMarker));
     ApplyNewKeywordSteps(col, style, oldText, name);
     return TRUE;
   }
 
   if (IsOperatorMarker(newText.view())) {
     if (!mirel::EqualsNoCase(oldText.view(), newText.view())) {
-      CGXUndoOff q(param, quiet);
       SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kHotSpotControl).SetValue(""));
       SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(newText));
     }
@@ -148,7 +174,6 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
   if (m_pQueryServer && m_pQueryServer->IsKeyword(newText.str())) {
     if (!mirel::EqualsNoCase(oldText.view(), newText.view())) {
       if (!ValidateDependencyRow(oldText)) return FALSE;
-      CGXUndoOff q(param, quiet);
       if (IsOperatorMarker(oldText.view()))
         SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
       SetValueRange(CGXRange(kRowTitle, col), GetTitle(newText, ""));
@@ -160,7 +185,6 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
 
   if (CCustomColData* data = GetCustomColData(newText)) {
     style.SetUserAttribute(kCustomColAttr, 1L);
-    CGXUndoOff q(param, quiet);
     AddCustomColToList(data);  // already known: the registry keeps its entry
     if (IsOperatorMarker(oldText.view()))
       SetStyleRange(CGXRange(kRowDependency, col), CGXStyle().SetControl(kComboControl));
@@ -174,7 +198,6 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
 
 void CQueryGrid::ApplyNewKeywordSteps(ROWCOL col, const CGXStyle& style, const CString& oldText,
                                       const CString& keyword) {
-  CGXUndoOff q(*GetParam(), m_bLoading == 0);
   if (oldText.IsEmpty()) {
     // The column was unused: it takes the defaults of a new column (locked cells refuse them).
     const CString number = FormatNumber(long(col) - 1);
@@ -201,7 +224,6 @@ BOOL CQueryGrid::ApplyQualifierRule(ROWCOL col, CGXStyle& style, const CString& 
   }
   // Clearing the qualifier neither clears nor disables its values.
   if (!newText.IsEmpty()) {
-    CGXUndoOff q(*GetParam(), m_bLoading == 0);
     const CGXStyle enable = CGXStyle().SetEnabled(TRUE);
     StoreStyleRowCol(kRowQualifierValue, col, &enable, gxOverride, gxCellStyle);
   }
@@ -236,8 +258,8 @@ int CQueryGrid::ValidateDependencyRow(CString keyword) {
   if (CZRErrorHandler::MessageBoxYesNo("ZRREPS-252", keyword) != IDYES) return 0;
 
   {
-    // A direct store, not recorded, as the other dependent changes of one edit.
-    CGXUndoOff q(*GetParam(), m_bLoading == 0);
+    // Direct stores: the Dependency row has no rule. They belong to the step of the edit or
+    // the column deletion that asked.
     const BOOL wasLocked = LockUpdate(TRUE);
     const CGXStyle empty = CGXStyle().SetValue("");
     for (ROWCOL col : dependents) StoreStyleRowCol(kRowDependency, col, &empty, gxOverride, gxCellStyle);
@@ -248,8 +270,7 @@ int CQueryGrid::ValidateDependencyRow(CString keyword) {
 }
 
 void CQueryGrid::ResetCustomCol(DWORD col, int locked) {
-  // Always a dependent change of another edit: never its own undo step.
-  CGXUndoOff q(*GetParam(), m_bLoading == 0);
+  // Always a dependent change of another edit, recorded in that edit's step.
   CGXReadOnlyUnlocked unlocked(*GetParam());
   const bool lock = locked != 0;
   const std::pair<ROWCOL, const char*> cells[] = {

@@ -15,11 +15,11 @@
 // StoreStyleRowCol with gxCopy; meanwhile IsUndoRedoInProgress() is TRUE, recording is off
 // whatever EnableUndo says, and the read-only lock is not applied (a restore must restore). An
 // override that makes dependent changes of its own (rules, defaults, questions to the user)
-// should skip them while IsUndoRedoInProgress() and just store: the dependent changes it made
-// quietly the first time were not recorded, so re-running them during undo would change cells
-// that the undo step does not know, and could ask the user questions in the middle of an undo.
-// Nor should it refuse a restore: the step is taken back regardless, so a refusal leaves the
-// grid between the two states.
+// makes them recorded, inside one transaction around the store, so that the change and its
+// consequences are one step; while IsUndoRedoInProgress() it skips them and just stores, since
+// the step already holds them (and a question in the middle of an undo is never right). Nor
+// should it refuse a restore: the step is taken back regardless, so a refusal leaves the grid
+// between the two states.
 //
 // Usable as the second base class of a window class: no window is assumed anywhere; a view tells
 // the core its client rectangle (SetGridRect) and listens for repaint notices (SetObserver).
@@ -255,8 +255,9 @@ class CGXGridCore {
   CString GetTooltipTextRowCol(ROWCOL nRow, ROWCOL nCol);
 
   // ---- Undo and redo ----
-  BOOL Undo();
-  BOOL Redo();
+  // Virtual so that a subclass can note the change (a document's modified flag, say).
+  virtual BOOL Undo();
+  virtual BOOL Redo();
   virtual BOOL CanUndo(CCmdUI* pCmdUI = nullptr);
   virtual BOOL CanRedo(CCmdUI* pCmdUI = nullptr);
   // Changes between BeginTrans and CommitTrans are one undo step named `name`; Rollback takes

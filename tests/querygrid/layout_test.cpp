@@ -192,21 +192,23 @@ TEST_F(WidthTest, AnAddedColumnTakesOverTheFilling) {
 struct PropertyCell {
   ROWCOL row;
   const char* text;
-  UINT controlWhenCurrent;
+  UINT control;  // after the store
 };
 
 class PropertyCellTest : public QueryGridTest, public ::testing::WithParamInterface<PropertyCell> {};
 
-TEST_P(PropertyCellTest, EmptiedPropertyCellBecomesAComboWhenCurrent) {
+// With the store that empties it, in the same undo step, wherever the current cell is: a
+// change made later, when the cell becomes current, would be outside every undo step.
+TEST_P(PropertyCellTest, EmptiedPropertyCellIsAComboAgainAtOnce) {
   const PropertyCell& p = GetParam();
+  ASSERT_TRUE(grid->SetCurrentCell(kRowTitle, 5));
   ASSERT_TRUE(grid->SetStyleRange(CGXRange(p.row, 3), CGXStyle().SetControl(kPropFieldControl).SetValue(p.text)));
-  EXPECT_EQ(Control(p.row, 3), kPropFieldControl) << "nothing changes while another cell is current";
+  EXPECT_EQ(Control(p.row, 3), p.control);
+  EXPECT_EQ(Value(p.row, 3), p.text);
+  EXPECT_EQ(grid->GetUndoCount(), 1);
 
   ASSERT_TRUE(grid->SetCurrentCell(p.row, 3));
-  EXPECT_EQ(Control(p.row, 3), p.controlWhenCurrent);
-  ASSERT_TRUE(grid->SetCurrentCell(kRowTitle, 5));
-  EXPECT_EQ(Control(p.row, 3), p.controlWhenCurrent) << "the change is stored";
-  EXPECT_EQ(Value(p.row, 3), p.text);
+  EXPECT_EQ(Control(p.row, 3), p.control) << "composing the cell changes nothing more";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, PropertyCellTest,
@@ -241,14 +243,14 @@ struct CustomKeyword {
 
 class CustomKeywordTest : public QueryGridTest, public ::testing::WithParamInterface<CustomKeyword> {};
 
-TEST_P(CustomKeywordTest, AKeywordThatNoLongerNamesAUserDefinedColumnLosesTheMark) {
+// As above: with the store, wherever the current cell is, in the store's undo step.
+TEST_P(CustomKeywordTest, AKeywordThatNoLongerNamesAUserDefinedColumnLosesTheMarkAtOnce) {
   const CustomKeyword& p = GetParam();
   const ROWCOL col = 3;
+  ASSERT_TRUE(grid->SetCurrentCell(kRowTitle, 5));
   ASSERT_TRUE(grid->SetStyleRange(CGXRange(kRowKeyword, col),
                                   CGXStyle().SetValue(p.keyword).SetUserAttribute(kCustomColAttr, 1L)));
-  ASSERT_EQ(CustomMark(col), 1);
-
-  ASSERT_TRUE(grid->SetCurrentCell(kRowKeyword, col));
+  EXPECT_EQ(grid->GetUndoCount(), 1);
   EXPECT_EQ(CustomMark(col), p.staysCustom ? 1 : 0);
   if (!p.staysCustom) {
     // The column's cells are unlocked with their defaults.
@@ -264,11 +266,5 @@ INSTANTIATE_TEST_SUITE_P(Keywords, CustomKeywordTest,
                                            CustomKeyword{"relop", false}, CustomKeyword{"MATH-OP", false},
                                            CustomKeyword{"StringOp", false}, CustomKeyword{"refdes", false},
                                            CustomKeyword{"MY_COLUMN", true}));
-
-TEST_F(QueryGridTest, OnlyTheCurrentCellIsRefreshed) {
-  ASSERT_TRUE(grid->SetStyleRange(CGXRange(kRowKeyword, 4), CGXStyle().SetValue("PIN").SetUserAttribute(kCustomColAttr, 1L)));
-  ASSERT_TRUE(grid->SetCurrentCell(kRowDependency, 4));
-  EXPECT_EQ(CustomMark(4), 1) << "the Keyword cell is not current";
-}
 
 }  // namespace

@@ -167,7 +167,7 @@ TEST_F(DependentsTest, DeletingTheColumnsKeywordAsksThroughValidateDependencyRow
   EXPECT_EQ(grid->ValidateDependencyRow("C"), 1);  // nothing depends on C
 }
 
-TEST_F(DependentsTest, ClearingIsOneUndoStepThatLeavesTheQuietChanges) {
+TEST_F(DependentsTest, ClearingIsOneUndoStepThatGivesBackTheColumnAndItsDependents) {
   const int before = grid->GetUndoCount();
   script.AnswerMessage("ZRREPS-252", IDYES);
   ASSERT_TRUE(Type(kRowKeyword, 2, ""));
@@ -175,39 +175,40 @@ TEST_F(DependentsTest, ClearingIsOneUndoStepThatLeavesTheQuietChanges) {
 
   ASSERT_TRUE(grid->Undo());
   EXPECT_EQ(Text(kRowKeyword, 2), "A");
-  // The dependent changes were not recorded: they stay.
-  EXPECT_EQ(Text(kRowTitle, 2), "");
-  EXPECT_EQ(Text(kRowDependency, 3), "");
+  EXPECT_EQ(Text(kRowTitle, 2), "Alpha");
+  EXPECT_EQ(Text(kRowVisible, 2), "1");
+  EXPECT_EQ(Text(kRowDependency, 3), "A");
+  EXPECT_EQ(Text(kRowDependency, 4), "a");
 }
 
-TEST_F(DependentsTest, RedoStoresWithoutAskingAgain) {
+TEST_F(DependentsTest, RedoEmptiesTheDependentsAgainWithoutAsking) {
   script.AnswerMessage("ZRREPS-252", IDYES);
   ASSERT_TRUE(Type(kRowKeyword, 2, ""));
   ASSERT_TRUE(grid->Undo());
-  // Someone depends on A again, behind the undo history's back.
-  grid->GetParam()->EnableUndo(FALSE);
-  grid->SetValueRange(CGXRange(kRowDependency, 3), "A");
-  grid->GetParam()->EnableUndo(TRUE);
 
   ASSERT_TRUE(grid->Redo());  // an unanswered question would throw here
   EXPECT_EQ(Text(kRowKeyword, 2), "");
-  EXPECT_EQ(Text(kRowDependency, 3), "A");
+  EXPECT_EQ(Text(kRowDependency, 3), "");
+  EXPECT_EQ(Text(kRowDependency, 4), "");
   EXPECT_EQ(Messages().size(), 1u);
 }
 
 // ---- one edit, one undo step -------------------------------------------------------------------
 
-TEST_F(CellRulesTest, TypingAKeywordIsOneUndoStepAndUndoKeepsTheQuietChanges) {
+TEST_F(CellRulesTest, TypingAKeywordIsOneUndoStepWithEverythingItBrought) {
   ASSERT_TRUE(Type(kRowKeyword, 2, "A"));
   ASSERT_TRUE(Type(kRowKeyword, 3, "B"));
   EXPECT_EQ(grid->GetUndoCount(), 2);
 
   ASSERT_TRUE(grid->Undo());
-  EXPECT_EQ(Text(kRowKeyword, 3), "");
-  EXPECT_EQ(Text(kRowTitle, 3), "Beta");
-  EXPECT_EQ(Text(kRowDependency, 3), "A");
+  for (ROWCOL row : {kRowKeyword, kRowDependency, kRowTitle, kRowViewOrder, kRowSortOrder, kRowWidth, kRowAlignment})
+    EXPECT_EQ(Text(row, 3), "") << row;
+  EXPECT_EQ(Text(kRowVisible, 3), "0");
   ASSERT_TRUE(grid->Redo());
   EXPECT_EQ(Text(kRowKeyword, 3), "B");
+  EXPECT_EQ(Text(kRowTitle, 3), "Beta");
+  EXPECT_EQ(Text(kRowDependency, 3), "A");
+  EXPECT_EQ(Text(kRowViewOrder, 3), "2");
   EXPECT_EQ(grid->GetTitle("B", ""), "Beta_1");  // redo gave no title of its own
 }
 

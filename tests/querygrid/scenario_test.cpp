@@ -72,10 +72,12 @@ TEST_F(PartsListStory, BuildAPartsListThenDropThePartNumber) {
   EXPECT_EQ(Text(kRowTitle, 2), "");
   EXPECT_EQ(Text(kRowVisible, 2), "0");
 
-  // Undo brings the keyword back, not what went with it.
+  // Undo brings the keyword back with everything that went with it.
   ASSERT_TRUE(grid->Undo());
   EXPECT_EQ(Text(kRowKeyword, 2), "PART_NUMBER");
-  EXPECT_EQ(Text(kRowDependency, 3), "");
+  EXPECT_EQ(Text(kRowTitle, 2), "Part Number");
+  EXPECT_EQ(Text(kRowDependency, 3), "PART_NUMBER");
+  EXPECT_EQ(Text(kRowDependency, 4), "PART_NUMBER");
 
   // The same field again, later, is numbered.
   grid->AddKeyword("REFDES", 0);
