@@ -39,6 +39,7 @@ class ScriptRunner {
   void EditCommand(const ScriptCommand& command);
   void Validate();
   void Store(const ScriptCommand& command);
+  void Modified();
 
   Services& m_services;
   GridSession& m_session;
@@ -73,6 +74,7 @@ void ScriptRunner::Run(const ScriptCommand& command) {
     case ScriptVerb::Dump:
       m_out.Dump(m_session.Dump());
       return;
+    case ScriptVerb::Modified: return Modified();
     default: return EditCommand(command);
   }
 }
@@ -176,8 +178,15 @@ void ScriptRunner::Validate() {
 void ScriptRunner::Store(const ScriptCommand& command) {
   std::string error;
   if (!m_session.Store(command.text, error)) throw ScriptError{"not saved: " + error};
+  m_grid.SetTemplateModified(0);  // saved, as the dialog marks it after a Save
   if (m_out.IsJson()) m_out.Json({{"stored", command.text}});
   else m_out.Line("stored " + command.text);
+}
+
+void ScriptRunner::Modified() {
+  const bool modified = m_grid.IsModified() != 0;
+  if (m_out.IsJson()) m_out.Json({{"modified", modified}});
+  else m_out.Line(modified ? "modified" : "unmodified");
 }
 
 void PrintUnanswered(Output& out, const UnansweredQuestion& question) {

@@ -39,6 +39,7 @@ constexpr std::array kVerbs{
     VerbSpec{"validate", ScriptVerb::Validate, Args::None, "validate"},
     VerbSpec{"store", ScriptVerb::Store, Args::Name, "store FILE"},
     VerbSpec{"dump", ScriptVerb::Dump, Args::None, "dump"},
+    VerbSpec{"modified", ScriptVerb::Modified, Args::None, "modified"},
 };
 
 size_t WordCount(Args args) {
@@ -170,15 +171,18 @@ column n is grid column n + 1, so 2 is the first report column).
                              command the Edit menu would gray out prints "refused COMMAND"
   validate                   the grid's validation: its messages, then valid or invalid
   store FILE                 store the grid into the template (or the user-defined column)
-                             as it stands, without validation, and save it to FILE
+                             as it stands, without validation, and save it to FILE; the
+                             query counts as unmodified from then on, as after a Save
   dump                       print the grid as mirel show does
+  modified                   print modified or unmodified: whether the query changed since
+                             it was loaded or stored (what Close would offer to save)
 
 Answers wait in a queue and are used in order; messages with only an OK button need none.
 Every message is printed as it is shown, with the answer it got ("CODE: text -> yes"); a
 dialog prints as "dialog 1038: Select Property -> ok". With --format json every printed item
 is one JSON object a line: {"code":...,"args":[...],"text":...} with "answer" for a question,
 {"refused":"put"}, {"choices":[{"text":"REFDES","blue":true}, ...]}, {"valid":true},
-{"stored":"FILE"}, and dump as mirel show prints it.
+{"stored":"FILE"}, {"modified":true}, and dump as mirel show prints it.
 
 FILE is loaded first, as the dialog loads it; a keyword the query server does not know is
 answered No (the script does not run) unless --accept-unknown is given.

@@ -12,7 +12,7 @@ namespace mirel::cli {
 enum class ScriptVerb {
   Put, Add, AddCustom, Answer, Property, Choices, Select,
   Clear, Cut, Copy, Paste, Undo, Redo, InsertCol, DeleteCol,
-  Validate, Store, Dump,
+  Validate, Store, Dump, Modified,
 };
 
 struct ScriptCommand {

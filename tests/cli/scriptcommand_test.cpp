@@ -88,7 +88,8 @@ TEST(ParseScriptLine, VerbsWithoutWords) {
   for (Case c : {Case{"clear", ScriptVerb::Clear}, Case{"cut", ScriptVerb::Cut}, Case{"copy", ScriptVerb::Copy},
                  Case{"paste", ScriptVerb::Paste}, Case{"undo", ScriptVerb::Undo}, Case{"redo", ScriptVerb::Redo},
                  Case{"insert-col", ScriptVerb::InsertCol}, Case{"delete-col", ScriptVerb::DeleteCol},
-                 Case{"validate", ScriptVerb::Validate}, Case{"DUMP", ScriptVerb::Dump}}) {
+                 Case{"validate", ScriptVerb::Validate}, Case{"DUMP", ScriptVerb::Dump},
+                 Case{"modified", ScriptVerb::Modified}}) {
     ParsedLine parsed = ParseScriptLine(c.word);
     ASSERT_TRUE(parsed.command) << c.word << ": " << parsed.error;
     EXPECT_EQ(parsed.command->verb, c.verb) << c.word;
@@ -134,7 +135,7 @@ TEST(ScriptLanguageHelp, DocumentsEveryCommand) {
   const std::string help = ScriptLanguageHelp();
   for (const char* word : {"put ROW COL TEXT", "add KEYWORD", "add-custom NAME", "answer CODE", "property NAME|cancel",
                            "choices ROW COL", "select R1 C1 R2 C2", "clear", "cut", "copy", "paste", "undo", "redo",
-                           "insert-col", "delete-col", "validate", "store FILE", "dump", "Exit status"}) {
+                           "insert-col", "delete-col", "validate", "store FILE", "dump", "modified", "Exit status"}) {
     EXPECT_NE(help.find(word), std::string::npos) << word;
   }
 }
