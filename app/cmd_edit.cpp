@@ -1,6 +1,6 @@
 // mirel edit: the Create Report Template dialog on a template (or a new one), shown with real Qt
 // windows and run as the host runs it: the template's file object, the project file, the
-// vocabulary and properties. mirel columns waits for the User Defined Columns dialog.
+// vocabulary and properties.
 #include "app/commands.h"
 
 #if defined(MIREL_WITH_GRIDQT) && defined(MIREL_WITH_QT)
@@ -77,10 +77,5 @@ int RunEdit(const CommonOptions&, const std::optional<std::string>&, int, char**
 }
 
 #endif
-
-int RunColumns(const CommonOptions&, int, char**) {
-  PrintError("columns: the User Defined Columns dialog is not built yet");
-  return kExitError;
-}
 
 }  // namespace mirel::cli

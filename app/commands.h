@@ -14,6 +14,9 @@ int RunShow(const CommonOptions& options, const std::string& file);
 int RunScript(const CommonOptions& options, const std::optional<std::string>& file, std::istream& commands);
 // The desktop program on a template (or a new one); argv is handed to the window system.
 int RunEdit(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv);
+// The column editor on a user-defined column file (or a new column), as the host opens it.
+int RunEditColumn(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv);
+// The User Defined Columns dialog for --project.
 int RunColumns(const CommonOptions& options, int argc, char** argv);
 
 }  // namespace mirel::cli

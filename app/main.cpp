@@ -77,6 +77,8 @@ int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, c
   if (app.got_subcommand("validate")) status = mirel::cli::RunValidate(options, files);
   else if (app.got_subcommand("show")) status = mirel::cli::RunShow(options, file);
   else if (app.got_subcommand("script")) status = mirel::cli::RunScript(options, optionalFile, std::cin);
+  else if (app.got_subcommand("edit") && options.customColumn)
+    status = mirel::cli::RunEditColumn(options, optionalFile, argc, argv);
   else if (app.got_subcommand("edit")) status = mirel::cli::RunEdit(options, optionalFile, argc, argv);
   else if (app.got_subcommand("columns")) status = mirel::cli::RunColumns(options, argc, argv);
   TermMirelDll();
