@@ -92,6 +92,10 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", [] { return "mirel " + std::string(GetTddVersion()); },
                        "print the version written into saved templates and exit");
   app.require_subcommand(1);
+  // The commands inherit the formatter and the help flag: one wording everywhere.
+  app.get_formatter()->label("SUBCOMMAND", "COMMAND");
+  app.get_formatter()->label("Positionals", "Arguments");
+  app.set_help_flag("-h,--help", "print this help and exit");
 
   CommonOptions options;
   std::string format = "text";
