@@ -46,7 +46,10 @@ BOOL CCreateTmpltDlg::PreTranslateMessage(MSG* msg) {
       focus->GetParent()->SetFocus();
       return TRUE;
     }
-    if (focus && IsGridWindow(focus)) {
+    if (auto* grid = dynamic_cast<CGXGridWnd*>(focus)) {
+      // An editor that the window layer opens over a cell is part of the grid's window: the key
+      // is left to it, and it gives the grid the focus back.
+      if (grid->IsInPlaceEditing()) return FALSE;
       OnClose();
       return TRUE;
     }

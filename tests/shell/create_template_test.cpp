@@ -270,6 +270,13 @@ TEST_F(ShellTest, EscInACellEditorGoesToTheEditorAndTheGridKeepsTheDialog) {
     EXPECT_EQ(editor.escapes, 1);
     EXPECT_EQ(CWnd::GetFocus(), &grid);
     editor.DestroyWindow();
+
+    // The window layer's own cell editor: the key is left to it, the dialog stays.
+    grid.SetFocus();
+    grid.SetInPlaceEditing(TRUE);
+    mirel::script::Key(grid, VK_ESCAPE);
+    EXPECT_TRUE(d.IsModalSessionRunning());
+    grid.SetInPlaceEditing(FALSE);
     d.EndDialog(0);
   });
 }
