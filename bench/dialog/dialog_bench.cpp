@@ -1,0 +1,171 @@
+// The template dialog as a person meets it, realised on Qt offscreen: opening it on templates of
+// 10, 100 and 1,000 columns until the query grid's first frame is painted, and one keyword typed
+// into a cell until the grid has repainted. Run with QT_QPA_PLATFORM=offscreen (set when unset).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QWidget>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "host/vocabularyserver.h"
+#include "hostapi/templatefile.h"
+#include "hostapi/zrcontrols.h"
+#include "platform/gridqt/gxqtpeer.h"
+#include "platform/mfc/scripted.h"
+#include "platform/qt/qtbackend.h"
+#include "platform/qt/qtplatform.h"
+#include "querygrid/QueryGrid.h"
+#include "resources/library_resources.h"
+#include "shell/CreateTmpltDlg.h"
+#include "shell/LayoutDlg.h"
+
+namespace {
+
+// Keywords that may all depend on REFDES in the shipped vocabulary.
+constexpr const char* kUnderRefdes[] = {"VALUE", "PART_NUMBER", "FOOTPRINT", "PIN_COUNT", "X_LOCATION",
+                                        "Y_LOCATION", "ROTATION", "DESCRIPTION", "MANUFACTURER", "TOLERANCE"};
+
+CTmpltQuery* Query(std::string keyword, std::string dependency, int order) {
+  auto* q = new CTmpltQuery;
+  q->m_keyword = std::move(keyword);
+  q->m_dependency = std::move(dependency);
+  q->m_qualifierValues = {""};
+  q->m_title = "Column " + std::to_string(order);
+  q->m_viewOrder = q->m_sortOrder = order;
+  q->m_width = 10;
+  q->m_alignment = "LEFT";
+  return q;
+}
+
+// A valid report of `columns` columns: REFDES at the root, every other column under it.
+void Fill(CTemplateData& data, int columns) {
+  data.m_reportName = "Benchmark";
+  data.m_queries.push_back(Query("REFDES", "", 1));
+  for (int i = 2; i <= columns; ++i) data.m_queries.push_back(Query(kUnderRefdes[i % 10], "REFDES", i));
+}
+
+// Counts the paint events of a widget.
+class PaintCounter final : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+struct Environment {
+  Environment() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "dialog_bench";
+    static char* argv[] = {name, nullptr};
+    application = new QApplication(argc, argv);  // lives to the end of the process
+    platform = std::make_unique<mirel::qt::QtPlatform>(false);
+    mirel::gridqt::RegisterGridPeer();
+    const SIZE units = mirel::qt::QtBackend().DialogBaseUnits("MS Shell Dlg", 8);
+    CZRWinAPI::SetDialogBaseUnits(int(units.cx), int(units.cy));
+    mirel::AddResourceModule(mirel::LibraryResources());
+    std::string error;
+    vocabulary = mirel::VocabularyQueryServer::LoadFromFile(MIREL_VOCABULARY_FILE, error);
+    if (!vocabulary) throw std::runtime_error(error);
+  }
+  QApplication* application = nullptr;
+  std::unique_ptr<mirel::qt::QtPlatform> platform;
+  mirel::ScriptedInteraction script;
+  std::unique_ptr<mirel::ScopedInteraction> scope = std::make_unique<mirel::ScopedInteraction>(script);
+  std::unique_ptr<mirel::VocabularyQueryServer> vocabulary;
+};
+
+Environment& Env() {
+  static Environment* env = new Environment;  // never torn down, as the application
+  return *env;
+}
+
+// The dialog's modal session, shown: what DoModal does before it waits for the person.
+class OpenDialog {
+ public:
+  explicit OpenDialog(CTemplateFile& file)
+      : m_dialog(nullptr, &file, Env().vocabulary.get(), nullptr), m_session(m_dialog) {
+    if (!m_session.Running()) throw std::runtime_error("the dialog did not open");
+    m_window = mirel::qt::WidgetOf(&m_dialog);
+    m_view = mirel::gridqt::ViewOf(*m_dialog.GetLayoutDlg()->GetGrid());
+    if (!m_window || !m_view) throw std::runtime_error("the dialog has no window");
+    m_view->viewport()->installEventFilter(&m_paints);
+    m_window->show();
+  }
+  ~OpenDialog() { m_dialog.EndDialog(0); }
+
+  // Lets Qt work until the grid has been painted `count` times in all; false when that does not
+  // happen within a second.
+  bool WaitForPaints(int count) {
+    QElapsedTimer timer;
+    timer.start();
+    while (m_paints.paints < count) {
+      if (timer.elapsed() > 1000) return false;
+      QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+  }
+  int Paints() const { return m_paints.paints; }
+  CQueryGrid& Grid() { return *m_dialog.GetLayoutDlg()->GetGrid(); }
+
+ private:
+  CCreateTmpltDlg m_dialog;
+  ModalSession m_session;
+  PaintCounter m_paints;
+  QWidget* m_window = nullptr;
+  QAbstractScrollArea* m_view = nullptr;
+};
+
+void Open(benchmark::State& state) {
+  Env();
+  CTemplateFile file;
+  Fill(*file.getTemplateData(), int(state.range(0)));
+  for (auto _ : state) {
+    auto dialog = std::make_unique<OpenDialog>(file);
+    if (!dialog->WaitForPaints(1)) state.SkipWithError("the grid was never painted");
+    state.PauseTiming();
+    dialog.reset();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+// Types a keyword into the Keyword cell of the last report column (alternating two keywords, so
+// that every iteration changes the cell) and waits for the grid's repaint.
+void TypeKeyword(benchmark::State& state) {
+  Env();
+  CTemplateFile file;
+  Fill(*file.getTemplateData(), int(state.range(0)));
+  OpenDialog dialog(file);
+  dialog.WaitForPaints(1);
+  CQueryGrid& grid = dialog.Grid();
+  const ROWCOL col = ROWCOL(state.range(0)) + 2;  // the first empty report column
+  if (grid.GetColCount() < col) grid.SetColCount(col);
+  grid.SetCurrentCell(qg::kRowKeyword, col);
+  dialog.WaitForPaints(dialog.Paints() + 1);
+  if (!grid.IsColVisible(col)) state.SkipWithError("the typed cell is out of view");
+  bool second = false;
+  for (auto _ : state) {
+    const int painted = dialog.Paints();
+    if (!grid.StoreEditText(qg::kRowKeyword, col, second ? "FOOTPRINT" : "VALUE")) state.SkipWithError("refused");
+    if (!dialog.WaitForPaints(painted + 1)) state.SkipWithError("the grid did not repaint");
+    second = !second;
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK(Open)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(TypeKeyword)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
