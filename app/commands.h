@@ -11,7 +11,9 @@ namespace mirel::cli {
 
 int RunValidate(const CommonOptions& options, const std::vector<std::string>& arguments);
 int RunShow(const CommonOptions& options, const std::string& file);
-int RunScript(const CommonOptions& options, const std::optional<std::string>& file, std::istream& commands);
+// dialogKind "": the bare query grid; else the kind's dialog (dialogkinds.h).
+int RunScript(const CommonOptions& options, const std::optional<std::string>& file, const std::string& dialogKind,
+              std::istream& commands);
 // The desktop program on a template (or a new one); argv is handed to the window system.
 int RunEdit(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv);
 // The column editor on a user-defined column file (or a new column), as the host opens it.

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/commands.h"
+#include "app/dialogkinds.h"
 #include "app/scriptcommand.h"
 #include "hostapi/errorhandler.h"
 #include "startup/startup.h"
@@ -66,7 +67,7 @@ void AddLoadOptions(CLI::App& command, CommonOptions& options) {
 }
 
 int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, const std::vector<std::string>& files,
-             const std::string& file, int argc, char** argv) {
+             const std::string& file, const std::string& dialogKind, int argc, char** argv) {
   options.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
   if (!InitMirelDll()) {
     mirel::cli::PrintError("warning: the message texts (tdd/crpterrors.txt) were not loaded: " +
@@ -76,7 +77,7 @@ int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, c
   int status = mirel::cli::kExitError;
   if (app.got_subcommand("validate")) status = mirel::cli::RunValidate(options, files);
   else if (app.got_subcommand("show")) status = mirel::cli::RunShow(options, file);
-  else if (app.got_subcommand("script")) status = mirel::cli::RunScript(options, optionalFile, std::cin);
+  else if (app.got_subcommand("script")) status = mirel::cli::RunScript(options, optionalFile, dialogKind, std::cin);
   else if (app.got_subcommand("edit") && options.customColumn)
     status = mirel::cli::RunEditColumn(options, optionalFile, argc, argv);
   else if (app.got_subcommand("edit")) status = mirel::cli::RunEdit(options, optionalFile, argc, argv);
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
   std::string format = "text";
   std::vector<std::string> files;
   std::string file;
+  std::string dialogKind;
 
   CLI::App* validate = app.add_subcommand(
       "validate",
@@ -129,6 +131,10 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
 
   CLI::App* script = app.add_subcommand("script", "edit a template's query grid with commands from standard input");
   script->add_option("FILE", file, "template to start from (none: a new template)")->type_name("");
+  script->add_option("--dialog", dialogKind,
+                     "work a dialog instead of the bare grid: " + mirel::cli::DialogKindNames() +
+                         " (FILE is the file it opens)")
+      ->option_text("KIND");
   AddLoadOptions(*script, options);
   AddCommonOptions(*script, options, format);
   script->footer(mirel::cli::ScriptLanguageHelp());
@@ -150,5 +156,5 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
     app.exit(error);
     return mirel::cli::kExitError;
   }
-  return Dispatch(app, options, format, files, file, argc, argv);
+  return Dispatch(app, options, format, files, file, dialogKind, argc, argv);
 }

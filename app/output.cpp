@@ -1,5 +1,7 @@
 #include "app/output.h"
 
+#include <cstdlib>
+
 #include "app/scriptcommand.h"
 
 namespace mirel::cli {
@@ -14,19 +16,111 @@ nlohmann::ordered_json ArgToJson(const FormatArg& arg) {
 
 ShownMessage ShownFromAsked(const AskedQuestion& asked) {
   ShownMessage shown;
-  if (asked.kind == QuestionKind::Message) {
-    shown.code = asked.code;
-    shown.args = asked.args;
-    shown.text = asked.caption;
-    if (asked.buttons != MessageButtons::Ok) shown.answer = ButtonWord(asked.answer);
-    return shown;
-  }
-  const char* kind = asked.kind == QuestionKind::Dialog ? "dialog" : asked.kind == QuestionKind::Menu ? "menu" : "file";
-  shown.code = std::string(kind) + " " + asked.code;
+  shown.code = asked.code;
+  shown.args = asked.args;
   shown.text = asked.caption;
-  shown.answer = asked.kind == QuestionKind::Dialog ? ButtonWord(asked.answer) : std::to_string(asked.answer);
-  if (shown.answer->empty()) shown.answer = std::to_string(asked.answer);
+  if (asked.kind == QuestionKind::Message && asked.buttons != MessageButtons::Ok) shown.answer = ButtonWord(asked.answer);
   return shown;
+}
+
+std::string FilterString(const std::vector<FileFilter>& filters) {
+  std::string text;
+  for (const FileFilter& filter : filters) {
+    text += filter.label + "|";
+    for (size_t i = 0; i < filter.patterns.size(); ++i) text += (i ? ";" : "") + filter.patterns[i];
+    text += "|";
+  }
+  return text.empty() ? text : text + "|";
+}
+
+namespace {
+
+int DialogId(const AskedQuestion& asked) { return std::atoi(asked.code.c_str()); }
+
+nlohmann::ordered_json MenuToJson(const std::vector<MenuItemView>& items) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const MenuItemView& item : items) {
+    if (item.separator) continue;
+    nlohmann::ordered_json entry;
+    if (item.items.empty()) entry["id"] = item.id;
+    entry["text"] = item.text;
+    entry["enabled"] = item.enabled;
+    if (!item.items.empty()) entry["items"] = MenuToJson(item.items);
+    list.push_back(std::move(entry));
+  }
+  return list;
+}
+
+std::string MenuToText(const std::vector<MenuItemView>& items) {
+  std::string text;
+  for (const MenuItemView& item : items) {
+    if (item.separator) continue;
+    if (!text.empty()) text += ", ";
+    std::string label = item.text;
+    for (char& c : label) c = c == '\t' ? ' ' : c;
+    text += item.items.empty() ? std::to_string(item.id) + " \"" + label + "\"" : "\"" + label + "\" " + MenuToText(item.items);
+    if (!item.enabled) text += " grayed";
+  }
+  return "[" + text + "]";
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+}  // namespace
+
+nlohmann::ordered_json QuestionToJson(const AskedQuestion& asked, bool withAnswer) {
+  nlohmann::ordered_json record;
+  switch (asked.kind) {
+    case QuestionKind::Message:
+      return MessageToJson(ShownFromAsked(asked));
+    case QuestionKind::Dialog:
+      record["dialog"] = DialogId(asked);
+      if (withAnswer) record["ended"] = asked.answer;
+      else record["caption"] = asked.caption;
+      return record;
+    case QuestionKind::FileDialog: {
+      nlohmann::ordered_json file;
+      file["open"] = asked.file.open;
+      file["title"] = asked.file.title;
+      file["filter"] = FilterString(asked.file.filters);
+      file["folder"] = asked.file.initialFolder;
+      file["defaultExtension"] = asked.file.defaultExtension;
+      record["fileDialog"] = std::move(file);
+      if (withAnswer) record["answer"] = asked.answer == IDOK ? nlohmann::ordered_json(asked.answerText) : nullptr;
+      return record;
+    }
+    case QuestionKind::Menu:
+      record["menu"] = MenuToJson(asked.menu);
+      if (withAnswer) record["answer"] = asked.answer ? nlohmann::ordered_json(asked.answer) : nullptr;
+      return record;
+  }
+  return record;
+}
+
+std::string QuestionToText(const AskedQuestion& asked, bool withAnswer) {
+  switch (asked.kind) {
+    case QuestionKind::Message:
+      return MessageToText(ShownFromAsked(asked));
+    case QuestionKind::Dialog: {
+      if (!withAnswer) return "dialog " + asked.code + " " + Quoted(asked.caption);
+      const std::string word = ButtonWord(asked.answer);
+      return "dialog " + asked.code + " ended: " + (word.empty() ? std::to_string(asked.answer) : word);
+    }
+    case QuestionKind::FileDialog: {
+      const FileDialogRequest& file = asked.file;
+      std::string text = std::string(file.open ? "open" : "save") + " file dialog " + Quoted(file.title) + " filter " +
+                         Quoted(FilterString(file.filters)) + " folder " + Quoted(file.initialFolder) + " extension " +
+                         Quoted(file.defaultExtension);
+      if (withAnswer) text += " -> " + (asked.answer == IDOK ? asked.answerText : std::string("cancel"));
+      return text;
+    }
+    case QuestionKind::Menu: {
+      std::string text = "menu " + MenuToText(asked.menu);
+      if (withAnswer) text += " -> " + (asked.answer ? std::to_string(asked.answer) : std::string("none"));
+      return text;
+    }
+  }
+  return "";
 }
 
 nlohmann::ordered_json MessageToJson(const ShownMessage& message) {
@@ -67,6 +161,31 @@ void Output::Json(const nlohmann::ordered_json& value) { Line(JsonLine(value)); 
 void Output::Message(const ShownMessage& message) {
   if (IsJson()) Json(MessageToJson(message));
   else Line(MessageToText(message));
+}
+
+void Output::Answered(const AskedQuestion& asked) {
+  if (IsJson()) Json(QuestionToJson(asked));
+  else Line(QuestionToText(asked));
+}
+
+void Output::DialogOpened(UINT id, const std::string& caption) {
+  if (IsJson()) Json({{"dialog", id}, {"caption", caption}});
+  else Line("dialog " + std::to_string(id) + " opened: " + caption);
+}
+
+void Output::Help(DWORD_PTR context) {
+  if (IsJson()) Json({{"help", context}});
+  else Line("help " + std::to_string(context));
+}
+
+void Output::Saved(const std::string& path) {
+  if (IsJson()) Json({{"saved", path}});
+  else Line("saved " + path);
+}
+
+void Output::DropRefused() {
+  if (IsJson()) Json({{"drop", "refused"}});
+  else Line("drop refused");
 }
 
 void Output::Refused(std::string_view command) {

@@ -24,9 +24,18 @@ struct ShownMessage {
   std::optional<std::string> answer;  // "yes", "no", "cancel" for a question
 };
 
-// A message box or dialog as the interaction service reports it. A dialog becomes a message
-// with code "dialog <id>" and its caption as the text.
+// A message box as the interaction service reports it.
 ShownMessage ShownFromAsked(const AskedQuestion& asked);
+
+// The record of a question that is no message box: a dialog as it ended
+// {"dialog":1081,"ended":1}, a file dialog {"fileDialog":{"open":..,"title":..,"filter":..,
+// "folder":..,"defaultExtension":..},"answer":PATH|null}, a pop-up menu
+// {"menu":[{"id":..,"text":..,"enabled":..}, ...],"answer":ID|null}. Unanswered (withAnswer
+// false), a dialog is {"dialog":ID,"caption":...} and the others lack "answer".
+nlohmann::ordered_json QuestionToJson(const AskedQuestion& asked, bool withAnswer = true);
+std::string QuestionToText(const AskedQuestion& asked, bool withAnswer = true);
+// The filter pairs in the Windows form "Text (*.txt)|*.txt|All Files (*.*)|*.*||".
+std::string FilterString(const std::vector<FileFilter>& filters);
 
 nlohmann::ordered_json MessageToJson(const ShownMessage& message);
 // One line: new lines and tabs of the text become blanks.
@@ -50,6 +59,12 @@ class Output {
   bool IsJson() const { return m_format == OutputFormat::Json; }
 
   void Message(const ShownMessage& message);
+  // A question as it was answered: a message, or another record (QuestionToJson).
+  void Answered(const AskedQuestion& asked);
+  void DialogOpened(UINT id, const std::string& caption);  // {"dialog":ID,"caption":...}
+  void Help(DWORD_PTR context);                           // {"help":CONTEXT}
+  void Saved(const std::string& path);                    // {"saved":PATH}
+  void DropRefused();                                     // {"drop":"refused"}
   void Refused(std::string_view command);  // {"refused":"put"} / "refused put"
   void Choices(const std::vector<Choice>& choices);
   void Dump(const std::vector<DumpedColumn>& columns);

@@ -4,6 +4,18 @@ namespace mirel::cli {
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// What a backslash and the next character stand for inside quotes; 0 when they stand for
+// themselves.
+char Escaped(char next) {
+  switch (next) {
+    case '"': return '"';
+    case '\\': return '\\';
+    case 'n': return '\n';
+    case 't': return '\t';
+    default: return 0;
+  }
+}
 }  // namespace
 
 LexResult SplitScriptLine(std::string_view line) {
@@ -28,10 +40,12 @@ LexResult SplitScriptLine(std::string_view line) {
           ++i;
           break;
         }
-        if (c == '\\' && i + 1 < n && (line[i + 1] == '"' || line[i + 1] == '\\')) {
-          word += line[i + 1];
-          i += 2;
-          continue;
+        if (c == '\\' && i + 1 < n) {
+          if (const char escaped = Escaped(line[i + 1])) {
+            word += escaped;
+            i += 2;
+            continue;
+          }
         }
         word += c;
         ++i;
@@ -50,8 +64,14 @@ LexResult SplitScriptLine(std::string_view line) {
 std::string QuoteWord(std::string_view word) {
   std::string quoted = "\"";
   for (char c : word) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
+    if (c == '\n') {
+      quoted += "\\n";
+    } else if (c == '\t') {
+      quoted += "\\t";
+    } else {
+      if (c == '"' || c == '\\') quoted += '\\';
+      quoted += c;
+    }
   }
   quoted += '"';
   return quoted;

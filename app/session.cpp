@@ -85,6 +85,13 @@ std::vector<std::string> Services::StandardFields() {
   return fields;
 }
 
+std::optional<std::string> Services::FindCustomColumn(const std::string& name) const {
+  for (const auto& column : m_columns) {
+    if (EqualsNoCase(column->m_name, name)) return column->m_name;
+  }
+  return std::nullopt;
+}
+
 // ---- grid session -------------------------------------------------------------------------------
 
 GridSession::GridSession(Services& services) : m_services(services) {
@@ -127,10 +134,7 @@ std::vector<DumpedColumn> GridSession::Dump() {
 }
 
 std::optional<std::string> GridSession::FindCustomColumn(const std::string& name) const {
-  for (const auto& column : m_services.CustomColumns()) {
-    if (EqualsNoCase(column->m_name, name)) return column->m_name;
-  }
-  return std::nullopt;
+  return m_services.FindCustomColumn(name);
 }
 
 bool GridSession::Store(const std::string& path, std::string& error) {

@@ -119,6 +119,7 @@ void ScriptedInteraction::Record(const AskedQuestion& question) {
 }
 
 int ScriptedInteraction::MessageBox(const MessageRequest& request) {
+  if (m_dismissing) return request.buttons == MessageButtons::Ok ? IDOK : request.buttons == MessageButtons::YesNo ? IDNO : IDCANCEL;
   AskedQuestion question{QuestionKind::Message, request.code, request.text, request.args, request.buttons};
   const bool queuedForIt = !m_queue.empty() && m_queue.front().kind == QuestionKind::Message && m_queue.front().code == request.code;
   if (queuedForIt) {
@@ -141,11 +142,17 @@ int ScriptedInteraction::MessageBox(const MessageRequest& request) {
 }
 
 int ScriptedInteraction::DoModal(CDialog& dialog) {
+  if (m_dismissing) return IDCANCEL;
   AskedQuestion question{QuestionKind::Dialog, std::to_string(dialog.GetTemplateId()), "", {}};
   if (const auto* dialogTemplate = FindDialogTemplate(dialog.GetTemplateId())) question.caption = dialogTemplate->caption;
   ModalSession session(dialog);
-  if (!session.Running()) return dialog.GetModalResult();
+  if (!session.Running()) {
+    question.answer = dialog.GetModalResult();
+    if (m_observer && dialog.HasEnded()) m_observer(question);
+    return question.answer;
+  }
   question.caption = dialog.GetWindowTextString().str();
+  if (m_openObserver) m_openObserver(dialog);
   bool first = true;
   while (dialog.IsModalSessionRunning()) {
     if (m_queue.empty()) {
@@ -169,7 +176,9 @@ int ScriptedInteraction::DoModal(CDialog& dialog) {
 }
 
 std::optional<std::string> ScriptedInteraction::FileDialog(const FileDialogRequest& request) {
+  if (m_dismissing) return std::nullopt;
   AskedQuestion question{QuestionKind::FileDialog, request.open ? "open" : "save", request.title, {}};
+  question.file = request;
   if (m_queue.empty()) throw UnansweredQuestion(question, "no answer left in the script");
   if (m_queue.front().kind != QuestionKind::FileDialog) {
     throw UnansweredQuestion(question, "the script's next answer is " + m_queue.front().Describe());
@@ -189,7 +198,9 @@ std::optional<std::string> ScriptedInteraction::FileDialog(const FileDialogReque
 }
 
 UINT ScriptedInteraction::TrackPopupMenu(const MenuRequest& request) {
+  if (m_dismissing) return 0;
   AskedQuestion question{QuestionKind::Menu, "menu", "", {}};
+  question.menu = request.items;
   if (m_queue.empty()) throw UnansweredQuestion(question, "no answer left in the script");
   if (m_queue.front().kind != QuestionKind::Menu) {
     throw UnansweredQuestion(question, "the script's next answer is " + m_queue.front().Describe());
@@ -205,6 +216,10 @@ UINT ScriptedInteraction::TrackPopupMenu(const MenuRequest& request) {
   return command;
 }
 
-void ScriptedInteraction::Help(const HelpRequest& request) { m_help.push_back(request); }
+void ScriptedInteraction::Help(const HelpRequest& request) {
+  if (m_dismissing) return;
+  m_help.push_back(request);
+  if (m_helpObserver) m_helpObserver(request);
+}
 
 }  // namespace mirel

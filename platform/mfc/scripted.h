@@ -12,6 +12,10 @@
 // unless the next answer names their code. Standing answers reply to every message with a
 // code when no queued answer is for it. Help calls are recorded, never answered.
 //
+// Observers see what a person would see: every answered question as it is answered (a dialog
+// when it ends; one that ended during its initialisation too, though Asked() does not keep
+// it), every modal dialog once it is initialised, and every help call.
+//
 // A question nobody answered, or answered with something that does not fit (another code,
 // another dialog, a grayed command, a missing file that must exist), throws UnansweredQuestion,
 // whose message names the question: kind, code, caption and arguments. It is the one exception
@@ -41,6 +45,8 @@ struct AskedQuestion {
   MessageButtons buttons = MessageButtons::Ok;
   int answer = 0;           // button; dialog result; IDOK / IDCANCEL; chosen command (0 none)
   std::string answerText;   // the chosen path of a file dialog
+  FileDialogRequest file;   // a file dialog: what the program asked for
+  std::vector<MenuItemView> menu;  // a pop-up menu: its items as they were shown
   // 'message "ZRREPS-244" (Yes/No) "Unknown keyword FOO" ["FOO"]', 'dialog 1038 "Select Property"' ...
   std::string Describe() const;
 };
@@ -67,6 +73,13 @@ class ScriptedInteraction final : public IInteraction {
   void SetAcknowledgeOkMessages(bool acknowledge) { m_acknowledgeOk = acknowledge; }
   // Called with every answered question, as it is answered.
   void SetObserver(std::function<void(const AskedQuestion&)> observer) { m_observer = std::move(observer); }
+  // Called with every modal dialog after its initialisation, before its answer works it.
+  void SetOpenObserver(std::function<void(CDialog&)> observer) { m_openObserver = std::move(observer); }
+  void SetHelpObserver(std::function<void(const HelpRequest&)> observer) { m_helpObserver = std::move(observer); }
+  // While dismissing, nobody is asked and nothing is recorded: messages get their last button
+  // (Cancel, No or OK), dialogs are cancelled unopened, file dialogs and menus dismissed. For
+  // tearing windows down after the script ended.
+  void SetDismissing(bool dismissing) { m_dismissing = dismissing; }
 
   const std::vector<AskedQuestion>& Asked() const { return m_asked; }
   const std::vector<HelpRequest>& HelpCalls() const { return m_help; }
@@ -96,6 +109,9 @@ class ScriptedInteraction final : public IInteraction {
   std::vector<AskedQuestion> m_asked;
   std::vector<HelpRequest> m_help;
   std::function<void(const AskedQuestion&)> m_observer;
+  std::function<void(CDialog&)> m_openObserver;
+  std::function<void(const HelpRequest&)> m_helpObserver;
+  bool m_dismissing = false;
 };
 
 // What a dialog script does to the controls of a dialog, as a person would. Each throws

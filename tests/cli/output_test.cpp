@@ -65,16 +65,80 @@ TEST(ShownFromAsked, AMessageKeepsItsArgumentsAndAnswersOnlyQuestions) {
   EXPECT_EQ(ShownFromAsked(yesNo).answer, "no");
 }
 
-TEST(ShownFromAsked, ADialogIsNamedByItsTemplateAndAnswered) {
+AskedQuestion SaveAsQuestion() {
+  AskedQuestion asked;
+  asked.kind = QuestionKind::FileDialog;
+  asked.code = "save";
+  asked.file.open = false;
+  asked.file.title = "Save Template File As";
+  asked.file.filters = ParseFileFilter("Template File (*.tpt)|*.tpt|All Files (*.*)|*.*||");
+  asked.file.initialFolder = "/work/p";
+  asked.file.defaultExtension = "tpt";
+  return asked;
+}
+
+TEST(QuestionToJson, ADialogEndsWithItsResultAndIsNamedWhenUnanswered) {
   AskedQuestion dialog;
   dialog.kind = QuestionKind::Dialog;
   dialog.code = "1038";
   dialog.caption = "Select Property";
   dialog.answer = IDCANCEL;
-  ShownMessage shown = ShownFromAsked(dialog);
-  EXPECT_EQ(shown.code, "dialog 1038");
-  EXPECT_EQ(shown.text, "Select Property");
-  EXPECT_EQ(shown.answer, "cancel");
+  EXPECT_EQ(QuestionToJson(dialog).dump(), R"({"dialog":1038,"ended":2})");
+  EXPECT_EQ(QuestionToJson(dialog, false).dump(), R"({"dialog":1038,"caption":"Select Property"})");
+  EXPECT_EQ(QuestionToText(dialog), "dialog 1038 ended: cancel");
+}
+
+TEST(QuestionToJson, AFileDialogCarriesWhatWasAskedAndAPathOrNull) {
+  AskedQuestion asked = SaveAsQuestion();
+  asked.answer = IDOK;
+  asked.answerText = "/work/p/new.tpt";
+  EXPECT_EQ(QuestionToJson(asked).dump(),
+            R"({"fileDialog":{"open":false,"title":"Save Template File As","filter":"Template File (*.tpt)|*.tpt|)"
+            R"(All Files (*.*)|*.*||","folder":"/work/p","defaultExtension":"tpt"},"answer":"/work/p/new.tpt"})");
+  asked.answer = IDCANCEL;
+  EXPECT_TRUE(QuestionToJson(asked)["answer"].is_null());
+  EXPECT_FALSE(QuestionToJson(asked, false).contains("answer"));
+  EXPECT_EQ(QuestionToText(asked).substr(0, 44), "save file dialog \"Save Template File As\" fil");
+  EXPECT_EQ(QuestionToText(asked).substr(QuestionToText(asked).size() - 9), "-> cancel");
+}
+
+TEST(QuestionToJson, AMenuListsItsCommandsWithoutSeparators) {
+  AskedQuestion asked;
+  asked.kind = QuestionKind::Menu;
+  asked.code = "menu";
+  MenuItemView cut{"Cu&t\tCtrl+X", 57635, false, false, false, {}};
+  MenuItemView separator{"", 0, true, true, false, {}};
+  MenuItemView copy{"&Copy\tCtrl+C", 57634, false, true, false, {}};
+  asked.menu = {cut, separator, copy};
+  asked.answer = 57634;
+  EXPECT_EQ(QuestionToJson(asked).dump(),
+            R"({"menu":[{"id":57635,"text":"Cu&t\tCtrl+X","enabled":false},)"
+            R"({"id":57634,"text":"&Copy\tCtrl+C","enabled":true}],"answer":57634})");
+  asked.answer = 0;
+  EXPECT_TRUE(QuestionToJson(asked)["answer"].is_null());
+  EXPECT_EQ(QuestionToText(asked), "menu [57635 \"Cu&t Ctrl+X\" grayed, 57634 \"&Copy Ctrl+C\"] -> none");
+}
+
+TEST(FilterString, EmptyWithoutFiltersAndDoubleBarAtTheEnd) {
+  EXPECT_EQ(FilterString({}), "");
+  EXPECT_EQ(FilterString(ParseFileFilter("Title Page File (*.txt;*.zrr)|*.txt; *.zrr||")),
+            "Title Page File (*.txt;*.zrr)|*.txt;*.zrr||");
+}
+
+TEST(Output, DialogHelpSavedAndDropRecordsInBothFormats) {
+  Captured text, json;
+  Output textOut(text.File(), OutputFormat::Text);
+  Output jsonOut(json.File(), OutputFormat::Json);
+  for (Output* out : {&textOut, &jsonOut}) {
+    out->DialogOpened(1081, "Relational Operator");
+    out->Help(0x203FD);
+    out->Saved("/tmp/a.tpt");
+    out->DropRefused();
+  }
+  EXPECT_EQ(text.Text(), "dialog 1081 opened: Relational Operator\nhelp 132093\nsaved /tmp/a.tpt\ndrop refused\n");
+  EXPECT_EQ(json.Text(),
+            "{\"dialog\":1081,\"caption\":\"Relational Operator\"}\n{\"help\":132093}\n{\"saved\":\"/tmp/a.tpt\"}\n"
+            "{\"drop\":\"refused\"}\n");
 }
 
 TEST(JsonLine, TextThatIsNotUtf8DoesNotThrow) {

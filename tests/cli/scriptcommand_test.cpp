@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/rows.h"
+#include "platform/mfc/winconst.h"
 
 namespace mirel::cli {
 namespace {
@@ -128,14 +129,65 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"EmptyKeyword", "add \"\"", "empty name"},
                       BadLine{"EmptyStoreFile", "store \"\"", "empty name"},
                       BadLine{"SelectWithThreeWords", "select 1 2 3", "select R1 C1 R2 C2"},
-                      BadLine{"UnclosedQuote", "add \"REFDES", "not closed"}),
+                      BadLine{"UnclosedQuote", "add \"REFDES", "not closed"},
+                      BadLine{"ControlIdNotANumber", "click OK", "no control id \"OK\""},
+                      BadLine{"ControlIdZero", "focus 0", "no control id \"0\""},
+                      BadLine{"TypeWithoutText", "type 1023", "type ID TEXT"},
+                      BadLine{"DialogWithoutId", "dialog", "dialog ID"},
+                      BadLine{"DialogIdNotANumber", "dialog Operator", "no dialog template id"},
+                      BadLine{"UnknownKey", "key Space", "no key \"Space\""},
+                      BadLine{"MenuWord", "menu cut", "none"},
+                      BadLine{"EmptyFile", "file \"\"", "empty path"},
+                      BadLine{"DragEmptyText", "drag \"\" Keyword 2", "empty text"},
+                      BadLine{"DragWithoutCell", "drag REFDES", "drag TEXT ROW COL"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseScriptLine, DialogVerbsReadIdsAndTexts) {
+  ParsedLine type = ParseScriptLine("type 1024 \"line one\\nline two\"");
+  ASSERT_TRUE(type.command) << type.error;
+  EXPECT_EQ(type.command->verb, ScriptVerb::Type);
+  EXPECT_EQ(type.command->id, 1024);
+  EXPECT_EQ(type.command->text, "line one\nline two");
+
+  ParsedLine dialog = ParseScriptLine("Dialog 1081");
+  ASSERT_TRUE(dialog.command) << dialog.error;
+  EXPECT_EQ(dialog.command->verb, ScriptVerb::Dialog);
+  EXPECT_EQ(dialog.command->id, 1081);
+
+  ParsedLine drag = ParseScriptLine("drag REFDES Keyword 3");
+  ASSERT_TRUE(drag.command) << drag.error;
+  EXPECT_EQ(drag.command->text, "REFDES");
+  EXPECT_EQ(drag.command->row, 1u);
+  EXPECT_EQ(drag.command->col, 3u);
+}
+
+TEST(ParseScriptLine, FileAndMenuAnswersAndTheirRefusals) {
+  EXPECT_TRUE(ParseScriptLine("file CANCEL").command->cancel);
+  ParsedLine file = ParseScriptLine("file \"/tmp/a b.tpt\"");
+  EXPECT_FALSE(file.command->cancel);
+  EXPECT_EQ(file.command->text, "/tmp/a b.tpt");
+  EXPECT_EQ(ParseScriptLine("menu none").command->id, 0);
+  EXPECT_EQ(ParseScriptLine("menu 57634").command->id, 57634);
+}
+
+TEST(ParseKeyName, TheDialogKeysInAnyCase) {
+  EXPECT_EQ(ParseKeyName("escape")->key, UINT(VK_ESCAPE));
+  EXPECT_EQ(ParseKeyName("Enter")->key, UINT(VK_RETURN));
+  EXPECT_EQ(ParseKeyName("f1")->key, UINT(VK_F1));
+  EXPECT_FALSE(ParseKeyName("Tab")->shift);
+  EXPECT_TRUE(ParseKeyName("shift+tab")->shift);
+  EXPECT_EQ(ParseKeyName("Shift+Tab")->key, UINT(VK_TAB));
+  EXPECT_FALSE(ParseKeyName("Shift+Enter"));
+}
 
 TEST(ScriptLanguageHelp, DocumentsEveryCommand) {
   const std::string help = ScriptLanguageHelp();
   for (const char* word : {"put ROW COL TEXT", "add KEYWORD", "add-custom NAME", "answer CODE", "property NAME|cancel",
                            "choices ROW COL", "select R1 C1 R2 C2", "clear", "cut", "copy", "paste", "undo", "redo",
-                           "insert-col", "delete-col", "validate", "store FILE", "dump", "modified", "Exit status"}) {
+                           "insert-col", "delete-col", "validate", "store FILE", "dump", "modified", "click ID", "type ID TEXT",
+                           "choose ID TEXT", "dblclick ID TEXT", "dropdown ID", "key NAME", "focus ID",
+                           "button ROW COL", "rclick ROW COL", "drag TEXT ROW COL", "controls", "dialog ID", "end",
+                           "file PATH|cancel", "menu ID|none", "Exit status"}) {
     EXPECT_NE(help.find(word), std::string::npos) << word;
   }
 }

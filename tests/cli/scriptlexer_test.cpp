@@ -35,6 +35,9 @@ INSTANTIATE_TEST_SUITE_P(
         LexCase{"EscapedBackslash", R"(store "a\\b")", {"store", "a\\b"}},
         LexCase{"OtherBackslashKept", R"(store "C:\dir\file.tpt")", {"store", "C:\\dir\\file.tpt"}},
         LexCase{"BackslashOutsideQuotesKept", R"(store C:\x\"y")", {"store", "C:\\x\\y"}},
+        LexCase{"LineBreakAndTabInQuotes", R"(type 1024 "one\ntwo\tthree")", {"type", "1024", "one\ntwo\tthree"}},
+        LexCase{"LineBreakOutsideQuotesKept", R"(type 1024 a\nb)", {"type", "1024", "a\\nb"}},
+        LexCase{"EscapedBackslashBeforeN", R"(store "C:\\new")", {"store", "C:\\new"}},
         LexCase{"QuotedAndPlainJoin", "ab\"c d\"ef", {"abc def"}},
         LexCase{"PercentIsPlain", "put Title 2 100%s%n", {"put", "Title", "2", "100%s%n"}},
         LexCase{"CarriageReturnIsBlank", "dump\r", {"dump"}},
@@ -53,7 +56,8 @@ TEST(SplitScriptLine, AnEscapedClosingQuoteLeavesTheQuoteOpen) {
 }
 
 TEST(QuoteWord, ReadsBackAsTheSameWord) {
-  for (std::string word : {"", "plain", "two words", "q\"uote", "back\\slash", "end\\", "\"", "%s"}) {
+  for (std::string word : {"", "plain", "two words", "q\"uote", "back\\slash", "end\\", "\"", "%s",
+                           "two\nlines", "tab\there", "back\\nslash"}) {
     LexResult result = SplitScriptLine(QuoteWord(word));
     ASSERT_TRUE(result.ok()) << word;
     ASSERT_EQ(result.words.size(), 1u) << word;

@@ -218,4 +218,65 @@ TEST_F(Scripted, TheObserverSeesEveryAnsweredQuestion) {
   EXPECT_EQ(seen, std::vector<std::string>{"ZRREPS-244=6"});
 }
 
+TEST_F(Scripted, ObserversSeeTheOpeningTheHelpAndWhatFileDialogsAndMenusShowed) {
+  std::vector<std::string> seen;
+  mirel::FileDialogRequest fileAsked;
+  std::vector<mirel::MenuItemView> menuShown;
+  answers.SetOpenObserver([&](CDialog& d) { seen.push_back("open " + d.GetWindowTextString().str()); });
+  answers.SetHelpObserver([&](const mirel::HelpRequest& r) { seen.push_back("help " + std::to_string(r.context)); });
+  answers.SetObserver([&](const mirel::AskedQuestion& q) {
+    seen.push_back(q.code + "=" + std::to_string(q.answer));
+    if (q.kind == mirel::QuestionKind::FileDialog) fileAsked = q.file;
+    if (q.kind == mirel::QuestionKind::Menu) menuShown = q.menu;
+  });
+  sample::SampleDialog dialog;
+  answers.AnswerDialog(sample::kDialogId, [&](CDialog& d) {
+    script::Key(*d.GetDlgItem(sample::kName), VK_F1);
+    CFileDialog save(FALSE, "tpt", nullptr, OFN_OVERWRITEPROMPT, "Template File (*.tpt)|*.tpt||");
+    save.m_ofn.lpstrTitle = "Save As";
+    save.DoModal();
+    CMenu menu;
+    menu.LoadMenu(sample::kMenuId);
+    menu.GetSubMenu(0)->TrackPopupMenu(0, 0, 0, nullptr);
+    script::Click(d, IDCANCEL);
+  });
+  answers.CancelFile().AnswerMenu(sample::kCmdOne);
+  dialog.DoModal();
+  EXPECT_EQ(seen, (std::vector<std::string>{"open Sample Dialog", "help " + std::to_string(0x20000 + sample::kDialogId),
+                                            "save=2", "menu=" + std::to_string(sample::kCmdOne), "9001=2"}));
+  EXPECT_EQ(fileAsked.title, "Save As");
+  EXPECT_EQ(fileAsked.defaultExtension, "tpt");
+  ASSERT_EQ(menuShown.size(), 3u);
+  EXPECT_FALSE(menuShown[2].enabled);
+}
+
+TEST_F(Scripted, ADialogEndedDuringInitialisationIsObservedWithItsResult) {
+  struct Quitter : CDialog {
+    Quitter() : CDialog(sample::kDialogId) {}
+    BOOL OnInitDialog() override {
+      CDialog::OnInitDialog();
+      EndDialog(IDCANCEL);
+      return FALSE;
+    }
+  } dialog;
+  std::vector<std::string> seen;
+  answers.SetOpenObserver([&](CDialog&) { seen.push_back("open"); });
+  answers.SetObserver([&](const mirel::AskedQuestion& q) { seen.push_back(q.code + "=" + std::to_string(q.answer)); });
+  dialog.DoModal();
+  EXPECT_EQ(seen, std::vector<std::string>{"9001=2"});
+  EXPECT_TRUE(answers.Asked().empty());
+}
+
+TEST_F(Scripted, WhileDismissingNobodyIsAskedAndNothingIsRecorded) {
+  answers.SetDismissing(true);
+  sample::SampleDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.initCount, 0);
+  EXPECT_EQ(mirel::Interaction().MessageBox({"ZRREPS-254", {}, "Save?", mirel::MessageButtons::YesNoCancel}), IDCANCEL);
+  EXPECT_EQ(mirel::Interaction().MessageBox({"ZRREPS-244", {}, "Load?", mirel::MessageButtons::YesNo}), IDNO);
+  EXPECT_EQ(CFileDialog(TRUE).DoModal(), IDCANCEL);
+  EXPECT_TRUE(answers.Asked().empty());
+  EXPECT_EQ(answers.PendingAnswers(), 0u);
+}
+
 }  // namespace

@@ -1,0 +1,30 @@
+#include "app/dialogkinds.h"
+
+#include "platform/mfc/nocase.h"
+
+namespace mirel::cli {
+
+// The kinds' own sources.
+bool RunPropertyDialog(DialogKindContext& context, std::string& error);
+
+const std::vector<DialogKind>& DialogKinds() {
+  static const std::vector<DialogKind> kinds{
+      {"property", 1038, "Select Property, on the names of the property dictionary (no FILE)", RunPropertyDialog},
+  };
+  return kinds;
+}
+
+const DialogKind* FindDialogKind(std::string_view name) {
+  for (const DialogKind& kind : DialogKinds()) {
+    if (EqualsNoCase(kind.name, name)) return &kind;
+  }
+  return nullptr;
+}
+
+std::string DialogKindNames() {
+  std::string names;
+  for (const DialogKind& kind : DialogKinds()) names += (names.empty() ? "" : ", ") + kind.name;
+  return names.empty() ? "none yet" : names;
+}
+
+}  // namespace mirel::cli

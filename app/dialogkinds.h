@@ -1,0 +1,50 @@
+#pragma once
+// The dialogs that `mirel script --dialog KIND [FILE]` runs. Each kind is one entry of the table
+// in dialogkinds.cpp: a name, the template id of its dialog, a line for --help and a function
+// that builds the dialog (and whatever it needs: the file object, the grid's data) on FILE and
+// runs it modally. The script's lines answer that dialog through the scripted interaction
+// service; the kind's function only builds and calls DoModal.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/session.h"
+
+namespace mirel::cli {
+
+class DialogKindContext {
+ public:
+  DialogKindContext(Services& services, std::optional<std::string> file)
+      : m_services(services), m_file(std::move(file)) {}
+  Services& GetServices() { return m_services; }
+  const CommonOptions& Options() const { return m_services.Options(); }
+  const std::optional<std::string>& File() const { return m_file; }
+
+  // The file the dialog saves: `currentPath` is asked after every step and question, and a
+  // file written there (or a new path) prints {"saved":PATH}.
+  void WatchSavedFile(std::function<std::string()> currentPath) { m_savedFile = std::move(currentPath); }
+  const std::function<std::string()>& SavedFile() const { return m_savedFile; }
+
+ private:
+  Services& m_services;
+  std::optional<std::string> m_file;
+  std::function<std::string()> m_savedFile;
+};
+
+struct DialogKind {
+  std::string name;
+  UINT templateId = 0;
+  std::string summary;  // one line for --help
+  // Builds the dialog and runs it (DoModal). False with error when it could not be built (a
+  // file that cannot be read); whatever the dialog does with its file is its own affair.
+  std::function<bool(DialogKindContext& context, std::string& error)> run;
+};
+
+const std::vector<DialogKind>& DialogKinds();
+const DialogKind* FindDialogKind(std::string_view name);  // any letter case
+// "template, validation" for messages and --help.
+std::string DialogKindNames();
+
+}  // namespace mirel::cli
