@@ -44,6 +44,14 @@ void ConnectRecords(MessageRouter& router, Output& out, std::unique_ptr<ScriptRu
   interaction.SetHelpObserver([&out](const HelpRequest& request) { out.Help(request.context); });
 }
 
+// The services read the user-defined columns too; a dialog's layout page reports a second
+// column of a name itself, so it is not reported twice.
+std::unique_ptr<Services> QuietServices(const CommonOptions& options, std::string& error) {
+  ScriptedInteraction quiet;
+  ScopedInteraction installed(quiet);
+  return Services::Create(options, error);
+}
+
 // The bare grid: FILE loaded as the layout page loads it, then the steps.
 int RunOnGrid(Services& services, const std::optional<std::string>& file, MessageRouter& router, Output& out,
               const std::vector<ScriptStep>& steps, std::unique_ptr<ScriptRunner>& runner) {
@@ -114,7 +122,7 @@ int RunScript(const CommonOptions& options, const std::optional<std::string>& fi
   const std::vector<ScriptStep> steps = ReadScript(commands);
   try {
     std::string error;
-    std::unique_ptr<Services> services = Services::Create(options, error);
+    std::unique_ptr<Services> services = kind ? QuietServices(options, error) : Services::Create(options, error);
     if (!services) {
       PrintError(error);
       return kExitError;

@@ -13,6 +13,10 @@ bool IsPage(const CWnd* wnd) { return dynamic_cast<const CDialog*>(wnd) != nullp
 
 bool IsControl(const CWnd* wnd) { return !IsPage(wnd) && std::string_view(wnd->GetWindowKind()) != "tooltips_class32"; }
 
+bool HasId(const std::vector<CWnd*>& controls, int id) {
+  return std::any_of(controls.begin(), controls.end(), [id](const CWnd* c) { return c->GetDlgCtrlID() == id; });
+}
+
 // The dialog's own controls: in the order of its template, then any made in code.
 std::vector<CWnd*> OwnControls(const CDialog& dialog) {
   std::vector<CWnd*> children;
@@ -32,14 +36,13 @@ std::vector<CWnd*> OwnControls(const CDialog& dialog) {
       }
     }
   }
+  // Windows made in code follow, except one that shares its id with a listed control (a
+  // placeholder whose place the other took): the id reaches only the first anyway.
   for (size_t i = 0; i < children.size(); ++i) {
-    if (!listed[i]) ordered.push_back(children[i]);
+    const int id = children[i]->GetDlgCtrlID();
+    if (!listed[i] && (id == IDC_STATIC || !HasId(ordered, id))) ordered.push_back(children[i]);
   }
   return ordered;
-}
-
-bool HasId(const std::vector<CWnd*>& controls, int id) {
-  return std::any_of(controls.begin(), controls.end(), [id](const CWnd* c) { return c->GetDlgCtrlID() == id; });
 }
 
 nlohmann::ordered_json ItemsToJson(const std::vector<ListItem>& items) {

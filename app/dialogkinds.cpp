@@ -6,9 +6,11 @@ namespace mirel::cli {
 
 // The kinds' own sources.
 bool RunPropertyDialog(DialogKindContext& context, std::string& error);
+bool RunTemplateDialog(DialogKindContext& context, std::string& error);
 
 const std::vector<DialogKind>& DialogKinds() {
   static const std::vector<DialogKind> kinds{
+      {"template", 1021, "Create Report Template on FILE (none: a new template)", RunTemplateDialog},
       {"property", 1038, "Select Property, on the names of the property dictionary (no FILE)", RunPropertyDialog},
   };
   return kinds;

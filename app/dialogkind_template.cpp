@@ -1,0 +1,31 @@
+// Create Report Template on FILE (or a new template), set up as the host sets it up: the
+// template's file object, and the project file (else the template's own file) whose folder
+// holds the user-defined columns and where the file dialogs start.
+#include <filesystem>
+
+#include "app/dialogkinds.h"
+#include "shell/CreateTmpltDlg.h"
+
+namespace mirel::cli {
+
+bool RunTemplateDialog(DialogKindContext& context, std::string& error) {
+  const std::optional<std::string>& file = context.File();
+  CTemplateFile templateFile;
+  if (file && !templateFile.loadTemplate(file->c_str())) {
+    error = templateFile.getLastError();
+    if (error.empty()) error = *file + ": cannot be read";
+    return false;
+  }
+  Services& services = context.GetServices();
+  CCreateTmpltDlg dialog(&services.Server(), &templateFile, &services.QueryServer(), nullptr);
+  // Absolute, so that the file dialogs start in a folder even for a name without one.
+  const std::string& project = context.Options().project;
+  const std::string projectFile = !project.empty() ? project : file.value_or("");
+  std::error_code ignored;
+  dialog.SetProjectFile(CString(projectFile.empty() ? projectFile : std::filesystem::absolute(projectFile, ignored).string()));
+  context.WatchSavedFile([&templateFile] { return templateFile.getTemplateFile(); });
+  dialog.DoModal();
+  return true;
+}
+
+}  // namespace mirel::cli
