@@ -9,7 +9,7 @@ MIREL_RESOURCE(dialog_1076) {
   dialog.caption = "User Defined Columns";
   dialog.rect = {0, 0, 226, 119};
   dialog.controls = {
-      LText("Existing columns", IDC_STATIC, {4, 7, 53, 8}),
+      LText("Existing columns", IDC_STATIC, {4, 7, 80, 8}),  // wide enough for the desktop font
       ListBox(1072, {4, 17, 217, 59}, LBS_SORT | WS_VSCROLL | WS_TABSTOP),
       LText("Location:", IDC_STATIC, {4, 83, 30, 8}),
       EditText(1073, {44, 80, 177, 14}, ES_READONLY | ES_AUTOHSCROLL),

@@ -1,0 +1,112 @@
+// The column editor and the User Defined Columns dialog realised on Qt offscreen as the desktop
+// program shows them, written as pictures into the build tree (screenshots/column_editor.png,
+// screenshots/column_list.png) for people to look at.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+
+#include "customcols/CustomColDlg.h"
+#include "customcols/CustomColMainDlg.h"
+#include "host/hostserver.h"
+#include "hostapi/templatefile.h"
+#include "hostapi/zrcontrols.h"
+#include "platform/gridqt/gxqtpeer.h"
+#include "platform/mfc/scripted.h"
+#include "platform/qt/qtbackend.h"
+#include "platform/qt/qtplatform.h"
+#include "resources/library_resources.h"
+#include "shell/LayoutDlg.h"
+
+namespace {
+
+QApplication& Application() {
+  static int argc = 1;
+  static char name[] = "gui_tests";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static auto* app = new QApplication(argc, argv);  // never torn down (see querygrid_window_test)
+  return *app;
+}
+
+QString Folder(const char* variable) {
+  const QByteArray value = qgetenv(variable);
+  return value.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(value);
+}
+
+QRect RectIn(const QWidget* dialog, const CWnd* wnd) {
+  const QWidget* widget = mirel::qt::WidgetOf(wnd);
+  if (!widget) return {};
+  return QRect(widget->mapTo(dialog, QPoint(0, 0)), widget->size());
+}
+
+class ColumnWindows : public ::testing::Test {
+ protected:
+  ColumnWindows() : m_platform(false), m_answers(script) {
+    mirel::gridqt::RegisterGridPeer();
+    const SIZE units = mirel::qt::QtBackend().DialogBaseUnits("MS Shell Dlg", 8);
+    CZRWinAPI::SetDialogBaseUnits(int(units.cx), int(units.cy));
+    mirel::AddResourceModule(mirel::LibraryResources());
+  }
+
+  // Shows the dialog, checks that its own visible controls are inside it and apart, and saves
+  // its picture as screenshots/<name>.png.
+  void Picture(CDialog& dialog, const CWnd* skip, const QString& name) {
+    QWidget* window = mirel::qt::WidgetOf(&dialog);
+    ASSERT_NE(window, nullptr);
+    window->show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    const QRect inside(QPoint(0, 0), window->size());
+    std::vector<std::pair<int, QRect>> placed;
+    for (const CWnd* child : dialog.Children()) {
+      if (!child->IsWindowVisible() || child->GetDlgCtrlID() == 0) continue;
+      const QRect rect = RectIn(window, child);
+      EXPECT_TRUE(inside.contains(rect)) << "control " << child->GetDlgCtrlID() << " is clipped";
+      if (child != skip) placed.emplace_back(child->GetDlgCtrlID(), rect);
+    }
+    for (size_t i = 0; i < placed.size(); ++i)
+      for (size_t j = i + 1; j < placed.size(); ++j)
+        EXPECT_FALSE(placed[i].second.intersects(placed[j].second)) << placed[i].first << " overlaps " << placed[j].first;
+    const QPixmap picture = window->grab();
+    ASSERT_FALSE(picture.isNull());
+    const QString folder = Folder("MIREL_BUILD_DIR") + "/screenshots";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(picture.save(folder + "/" + name + ".png", "PNG"));
+  }
+
+  QApplication& m_application = Application();  // before the platform
+  mirel::qt::QtPlatform m_platform;
+  mirel::ScriptedInteraction script;
+  mirel::ScopedInteraction m_answers;
+};
+
+TEST_F(ColumnWindows, EditorOnAShippedColumnScreenshot) {
+  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
+  ASSERT_NE(queries, nullptr) << "the shipped vocabulary";
+  mirel::HostServer server(nullptr);
+  const std::string path = (Folder("MIREL_SOURCE_DIR") + "/share/vynsetup/tdd/custom_columns/PINLIST.txt").toStdString();
+  CCustomColFile file;
+  ASSERT_TRUE(file.loadCustomCol(path.c_str())) << file.getLastError();
+  CCustomColDlg editor(&file, &server, queries, nullptr);
+  script.AnswerDialog(CCustomColDlg::IDD, [&](CDialog& d) {
+    auto& dlg = static_cast<CCustomColDlg&>(d);
+    Picture(d, dlg.GetPage(), "column_editor");
+    d.EndDialog(IDCANCEL);
+  });
+  EXPECT_EQ(editor.DoModal(), IDCANCEL);
+}
+
+TEST_F(ColumnWindows, ListOfTheShippedColumnsScreenshot) {
+  mirel::HostServer server(nullptr);
+  CCustomColMainDlg dialog(&server, CString(), nullptr);
+  script.AnswerDialog(CCustomColMainDlg::IDD, [&](CDialog& d) {
+    EXPECT_GT(static_cast<CListBox*>(d.GetDlgItem(CCustomColMainDlg::kColumnListId))->GetCount(), 0);
+    Picture(d, nullptr, "column_list");
+    d.EndDialog(IDCANCEL);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+}  // namespace
