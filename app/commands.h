@@ -16,6 +16,8 @@ int RunScript(const CommonOptions& options, const std::optional<std::string>& fi
               std::istream& commands);
 // The desktop program on a template (or a new one); argv is handed to the window system.
 int RunEdit(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv);
+// The Query Validation dialog on a template's query grid (mirel edit --validation).
+int RunEditValidation(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv);
 // The column editor on a user-defined column file (or a new column), as the host opens it.
 int RunEditColumn(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv);
 // The User Defined Columns dialog for --project.

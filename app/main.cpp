@@ -78,6 +78,8 @@ int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, c
   if (app.got_subcommand("validate")) status = mirel::cli::RunValidate(options, files);
   else if (app.got_subcommand("show")) status = mirel::cli::RunShow(options, file);
   else if (app.got_subcommand("script")) status = mirel::cli::RunScript(options, optionalFile, dialogKind, std::cin);
+  else if (app.got_subcommand("edit") && app.get_subcommand("edit")->get_option("--validation")->count() > 0)
+    status = mirel::cli::RunEditValidation(options, optionalFile, argc, argv);
   else if (app.got_subcommand("edit") && options.customColumn)
     status = mirel::cli::RunEditColumn(options, optionalFile, argc, argv);
   else if (app.got_subcommand("edit")) status = mirel::cli::RunEdit(options, optionalFile, argc, argv);
@@ -141,6 +143,8 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
 
   CLI::App* edit = app.add_subcommand("edit", "the desktop program: the query grid of the template in a window");
   edit->add_option("TEMPLATE", file, "template file (none: a new template)")->type_name("");
+  bool validationDialog = false;
+  edit->add_flag("--validation", validationDialog, "the Query Validation dialog on the TEMPLATE's query grid instead");
   AddLoadOptions(*edit, options);
   AddCommonOptions(*edit, options, format);
 

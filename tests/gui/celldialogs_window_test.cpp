@@ -1,0 +1,148 @@
+// The query grid's mouse in a real (offscreen) Qt window: a cell button opens the real
+// operator dialog, the right button and the menu key open the Edit menu, a field dragged from a
+// list lands only on a Keyword cell; and the Query Validation dialog with its grid's view,
+// written as a picture into the build tree (screenshots/query_validation.png).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPixmap>
+#include <QTest>
+
+#include "celldialogs/MathOpDlg.h"
+#include "celldialogs/QualValDlg.h"
+#include "platform/gridqt/gxqtpeer.h"
+#include "platform/qt/qtbackend.h"
+#include "platform/qt/qtplatform.h"
+#include "querygrid/querygrid_fixture.h"
+#include "validation/QueryValidationDlg.h"
+
+namespace {
+
+using namespace qg;
+namespace script = mirel::script;
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "gui_tests";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!QApplication::instance()) new QApplication(argc, argv);  // never torn down
+}
+
+// A query grid in a realised host window, every question answered by script.
+class GridWindow : public ::testing::Test {
+ protected:
+  GridWindow() : m_platform((EnsureApplication(), false)), m_answers(script) {
+    mirel::gridqt::RegisterGridPeer();
+    mirel::AddResourceModule(mirel::LibraryResources());
+    EXPECT_TRUE(host.Create(nullptr, "Query grid", WS_POPUP | WS_CAPTION, RECT{0, 0, 900, 240}, nullptr, 0));
+    EXPECT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{0, 0, 900, 240}, &host, 1093));
+    grid.InitGrid();
+    host.ShowWindow(SW_SHOW);
+    QApplication::processEvents();
+  }
+  ~GridWindow() override { EXPECT_EQ(script.PendingAnswers(), 0u) << "answers left unused"; }
+
+  mirel::gridqt::GridView& View() { return *mirel::gridqt::ViewOf(grid); }
+  QWidget* Viewport() { return View().viewport(); }
+  QPoint CenterOf(ROWCOL row, ROWCOL col) { return View().CellRect(row, col).center(); }
+  bool Asked(mirel::QuestionKind kind, const std::string& code) const {
+    for (const auto& asked : script.Asked())
+      if (asked.kind == kind && asked.code == code) return true;
+    return false;
+  }
+
+ private:
+  mirel::qt::QtPlatform m_platform;
+
+ protected:
+  mirel::ScriptedInteraction script;
+
+ private:
+  mirel::ScopedInteraction m_answers;
+
+ protected:
+  std::unique_ptr<mirel::VocabularyQueryServer> queries = qgtest::MakeQueryServer();
+  CPQPropertyServer properties{CPQPropertyServer::KindMap{{10, {"VALUE"}}}};
+  qgtest::FakeServer server{&properties};
+  CWnd host;
+  CQueryGrid grid{&server, queries.get()};
+};
+
+TEST_F(GridWindow, TheDependencyButtonOfAnOperatorColumnOpensTheOperatorDialog) {
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowKeyword, 2), "REFDES"));
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowKeyword, 3), "RELOP"));
+  QApplication::processEvents();
+  script.AnswerDialog(CMathOpDlg::IDD, [](CDialog& d) {
+    EXPECT_EQ(d.GetWindowTextString(), "Relational Operator");
+    script::SelectText(d, CMathOpDlg::kOperand1ComboId, "REFDES");
+    script::Type(d, CMathOpDlg::kOperand2ComboId, "5");
+    script::Click(d, IDOK);
+  });
+  const QRect cell = View().CellRect(kRowDependency, 3);
+  QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(cell.right() - 5, cell.center().y()));
+  EXPECT_EQ(grid.GetValueRowCol(kRowDependency, 3), "REFDES!=5") << "the first relational operator, sorted";
+  EXPECT_EQ(grid.GetTooltipTextRowCol(kRowDependency, 3), "REFDES!=5");
+}
+
+TEST_F(GridWindow, TheRightButtonAndTheMenuKeyOpenTheEditMenu) {
+  script.AnswerMenu(0);
+  QTest::mouseClick(Viewport(), Qt::RightButton, Qt::NoModifier, CenterOf(kRowTitle, 3));
+  EXPECT_TRUE(Asked(mirel::QuestionKind::Menu, "menu"));
+  EXPECT_EQ(script.PendingAnswers(), 0u);
+
+  script.AnswerMenu(kCmdEditInsertCol);
+  grid.SetCurrentCell(kRowTitle, 2);
+  const ROWCOL cols = grid.GetColCount();
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), View().mapToGlobal(QPoint(0, 0)));
+  QApplication::sendEvent(&View(), &key);
+  EXPECT_EQ(grid.GetColCount(), cols + 1);
+}
+
+TEST_F(GridWindow, ADraggedFieldLandsOnlyOnAKeywordCell) {
+  QMimeData field;
+  field.setText("refdes");
+  // Qt hands moves to the widget that took the drag's entry.
+  const auto dragTo = [&](const QPoint& pos) {
+    QDragEnterEvent enter(pos, Qt::CopyAction, &field, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Viewport(), &enter);
+    QDragMoveEvent move(pos, Qt::CopyAction, &field, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Viewport(), &move);
+    return move.isAccepted();
+  };
+  EXPECT_FALSE(dragTo(CenterOf(kRowTitle, 2))) << "the no-drop cursor";
+  EXPECT_FALSE(dragTo(CenterOf(kRowKeyword, kLabelCol)));
+  ASSERT_TRUE(dragTo(CenterOf(kRowKeyword, 2)));
+  QDropEvent drop(QPointF(CenterOf(kRowKeyword, 2)), Qt::CopyAction, &field, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(Viewport(), &drop);
+  EXPECT_TRUE(drop.isAccepted());
+  EXPECT_EQ(grid.GetValueRowCol(kRowKeyword, 2), "REFDES");
+}
+
+TEST_F(GridWindow, QueryValidationDialogShowsItsGridScreenshot) {
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowKeyword, 2), "REFDES"));
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowKeyword, 3), "PIN"));
+  CQueryValidationDlg dialog(&grid);
+  script.AnswerDialog(CQueryValidationDlg::IDD, [](CDialog& d) {
+    auto& v = *dynamic_cast<CQueryValidationDlg&>(d).GetValidationGrid();
+    QApplication::processEvents();
+    ASSERT_NE(mirel::gridqt::ViewOf(v), nullptr) << "the validation grid has its view";
+    QWidget* window = mirel::qt::WidgetOf(&d);
+    ASSERT_NE(window, nullptr);
+    const QByteArray build = qgetenv("MIREL_BUILD_DIR");
+    const QString folder = (build.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(build)) + "/screenshots";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(window->grab().save(folder + "/query_validation.png", "PNG"));
+    script::Click(d, CQueryValidationDlg::kValidateButtonId);
+    script::Click(d, IDCANCEL);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+}  // namespace
