@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "hostapi/zrcontrols.h"
+#include "platform/grid/gxactivate.h"
 #include "shell/shell_fixture.h"
 #include "startup/tddversion.h"
 
@@ -71,18 +72,7 @@ TEST_F(ShellTest, SaveAsWritesTheChosenFileAndEnablesSave) {
 TEST_F(ShellTest, SaveAsAsksWithTheFilterExtensionTitleAndProjectFolder) {
   CTemplateFile file;
   mirel::FileDialogRequest seen;
-  struct Spy : mirel::IInteraction {
-    mirel::IInteraction* inner;
-    mirel::FileDialogRequest* seen;
-    int MessageBox(const mirel::MessageRequest& r) override { return inner->MessageBox(r); }
-    int DoModal(CDialog& d) override { return inner->DoModal(d); }
-    std::optional<std::string> FileDialog(const mirel::FileDialogRequest& r) override {
-      *seen = r;
-      return inner->FileDialog(r);
-    }
-  } spy;
-  spy.inner = &script;
-  spy.seen = &seen;
+  FileDialogSpy spy(script, seen);
   mirel::ScopedInteraction installed(spy);
   RunDialog(file, [this](CCreateTmpltDlg& d) {
     script.CancelFile();
@@ -291,6 +281,47 @@ TEST_F(ShellTest, TrackingSizeKeepsTheHeightAndAMinimumWidth) {
     EXPECT_EQ(info.ptMinTrackSize.y, CZRWinAPI::ConvertToCorrectDLU(525, 0));
     EXPECT_EQ(info.ptMaxTrackSize.y, CZRWinAPI::ConvertToCorrectDLU(525, 0));
     EXPECT_EQ(info.ptMaxTrackSize.x, 100000);
+    d.EndDialog(0);
+  });
+}
+
+}  // namespace
+}  // namespace shelltest
+
+namespace shelltest {
+namespace {
+
+TEST_F(ShellTest, TitlePageBrowserStartsAtTheCurrentTextAndTakesTheChosenPath) {
+  const std::string cover = Write("project/cover.zrr", "cover");
+  CTemplateFile file;
+  mirel::FileDialogRequest seen;
+  FileDialogSpy spy(script, seen);
+  mirel::ScopedInteraction installed(spy);
+  RunDialog(file, [this, &cover, &seen](CCreateTmpltDlg& d) {
+    script.AnswerFile(cover);
+    mirel::script::Click(d, CCreateTmpltDlg::kBrowseTitlePageId);
+    EXPECT_TRUE(seen.open);
+    EXPECT_TRUE(seen.fileMustExist);
+    EXPECT_EQ(seen.title, "Select the Title Page");
+    EXPECT_EQ(seen.initialFolder, (folder / "project").string()) << "no title page yet: the project's folder";
+    EXPECT_EQ(d.GetDlgItem(CCreateTmpltDlg::kTitlePageId)->GetWindowTextString(), cover);
+    EXPECT_TRUE(d.IsModified());
+
+    script.CancelFile();
+    mirel::script::Click(d, CCreateTmpltDlg::kBrowseTitlePageId);
+    EXPECT_EQ(seen.initialFolder, cover) << "then the title page itself";
+    EXPECT_EQ(d.GetDlgItem(CCreateTmpltDlg::kTitlePageId)->GetWindowTextString(), cover);
+    d.EndDialog(0);
+  });
+}
+
+TEST_F(ShellTest, FrameActivationIsSwallowedWhileACellDropDownIsOpen) {
+  CTemplateFile file;
+  RunDialog(file, [](CCreateTmpltDlg& d) {
+    GXSetDropDownOpen(TRUE);
+    EXPECT_TRUE(d.OnNcActivate(FALSE));
+    GXSetDropDownOpen(FALSE);
+    EXPECT_FALSE(d.OnNcActivate(FALSE)) << "the default processing runs";
     d.EndDialog(0);
   });
 }

@@ -119,6 +119,22 @@ class ShellTest : public ::testing::Test {
   bool m_hadSetupPath = false;
 };
 
+// Passes every question on to the script, keeping the last file dialog's request.
+class FileDialogSpy final : public mirel::IInteraction {
+ public:
+  FileDialogSpy(mirel::IInteraction& inner, mirel::FileDialogRequest& seen) : m_inner(inner), m_seen(seen) {}
+  int MessageBox(const mirel::MessageRequest& request) override { return m_inner.MessageBox(request); }
+  int DoModal(CDialog& dialog) override { return m_inner.DoModal(dialog); }
+  std::optional<std::string> FileDialog(const mirel::FileDialogRequest& request) override {
+    m_seen = request;
+    return m_inner.FileDialog(request);
+  }
+
+ private:
+  mirel::IInteraction& m_inner;
+  mirel::FileDialogRequest& m_seen;
+};
+
 // Control helpers on a dialog's window tree (the page's controls included).
 inline CListBox& StdFields(CCreateTmpltDlg& d) { return d.GetLayoutDlg()->m_lstStdFields; }
 inline CListBox& UserFields(CCreateTmpltDlg& d) { return d.GetLayoutDlg()->m_lstUserFields; }
