@@ -31,6 +31,7 @@ class CGXGridWnd : public CWnd, public CGXGridCore {
 
   const char* GetWindowKind() const override { return kWindowKind; }
 
+  using CWnd::Create;
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     if (!CWnd::Create(nullptr, "", style, rect, parent, id)) return FALSE;
     UpdateGridRect();

@@ -21,6 +21,7 @@ class DropData;
 class CEdit : public CWnd {
  public:
   const char* GetWindowKind() const override { return "Edit"; }
+  using CWnd::Create;
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
   void LimitText(int maxChars = 0);  // 0: the largest limit
@@ -65,6 +66,7 @@ class CEdit : public CWnd {
 class CButton : public CWnd {
  public:
   const char* GetWindowKind() const override { return "Button"; }
+  using CWnd::Create;
   BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
   int GetCheck() const { return m_check; }
@@ -95,6 +97,7 @@ class CButton : public CWnd {
 class CStatic : public CWnd {
  public:
   const char* GetWindowKind() const override { return "Static"; }
+  using CWnd::Create;
   BOOL Create(LPCTSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);
   UINT OnGetDlgCode() override { return DLGC_STATIC; }
 };
@@ -133,6 +136,7 @@ class ListItems {
 class CListBox : public CWnd {
  public:
   const char* GetWindowKind() const override { return "ListBox"; }
+  using CWnd::Create;
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
   int GetCount() const { return m_items.Count(); }
@@ -197,6 +201,7 @@ class CListBox : public CWnd {
 class CComboBox : public CWnd {
  public:
   const char* GetWindowKind() const override { return "ComboBox"; }
+  using CWnd::Create;
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
   int GetCount() const { return m_items.Count(); }
@@ -268,6 +273,7 @@ class CComboBox : public CWnd {
 class CToolTipCtrl : public CWnd {
  public:
   const char* GetWindowKind() const override { return "tooltips_class32"; }
+  using CWnd::Create;
   BOOL Create(CWnd* parent, DWORD style = 0);
   void Activate(BOOL activate);
   bool IsActive() const { return m_active; }

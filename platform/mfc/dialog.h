@@ -24,6 +24,7 @@ class CDialog : public CWnd {
   // value, or -1 when the template is not in the resource chain.
   virtual INT_PTR DoModal();
   // Creates the dialog window without running it (modeless, or a child page with a parent).
+  using CWnd::Create;
   BOOL Create(UINT templateId, CWnd* parent = nullptr);
   BOOL CreateIndirect(const mirel::DialogTemplate& dialogTemplate, CWnd* parent = nullptr);
   void EndDialog(int result);

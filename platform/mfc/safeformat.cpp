@@ -31,12 +31,17 @@ std::string Print(const std::string& piece, T value) {
   return out;
 }
 
+// -2^63 <= d < 2^63, so that truncating it is defined; false for NaN too.
+bool FitsLongLong(double d) { return d >= -0x1p63 && d < 0x1p63; }
+
 std::string FormatOne(const Piece& s, const FormatArg* arg) {
   if (!arg) return {};
   switch (s.conv) {
     case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': {
-      if (!arg->IsInteger() && !arg->IsReal()) return Print("%" + s.flags + "s", arg->Text().c_str());
-      long long v = arg->IsInteger() ? arg->Integer() : static_cast<long long>(arg->Real());
+      if (arg->IsText()) return Print("%" + s.flags + "s", arg->Text().c_str());
+      // A real beyond a long long (or not a number) has no whole value: it is shown as it is.
+      if (arg->IsReal() && !FitsLongLong(arg->Real())) return Print("%" + s.flags + "s", arg->ToString().c_str());
+      const long long v = arg->IsInteger() ? arg->Integer() : static_cast<long long>(arg->Real());
       const char conv = s.conv == 'i' ? 'd' : s.conv;
       return Print("%" + s.flags + "ll" + conv, v);
     }

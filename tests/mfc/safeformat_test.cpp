@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/mfc/afxstr.h"
 
 using mirel::SafeFormat;
@@ -22,6 +24,13 @@ TEST(SafeFormat, NeverReadsPastTheArguments) {
 
 TEST(SafeFormat, MismatchedTypesStillFormat) {
   EXPECT_EQ(SafeFormat("%d|%s", {"abc", 12}), "abc|12");
+}
+
+TEST(SafeFormat, RealOutOfIntegerRangeIsShownNotConverted) {
+  EXPECT_EQ(SafeFormat("%d", {1e300}), "1e+300");
+  EXPECT_EQ(SafeFormat("%5x|%u", {-1e300, std::numeric_limits<double>::quiet_NaN()}), "-1e+300|nan");
+  EXPECT_EQ(SafeFormat("%d|%d", {9.2233720368547758e18, -9.2233720368547758e18}), "9.22337e+18|-9223372036854775808");
+  EXPECT_EQ(SafeFormat("%d", {-2.9}), "-2");
 }
 
 TEST(SafeFormat, HugeWidthsAreBounded) {
