@@ -58,12 +58,19 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, std::string& fo
       ->check(CLI::IsMember({"text", "json"}))->option_text("text|json")->group("Common options");
 }
 
-void AddLoadOptions(CLI::App& command, CommonOptions& options) {
-  command.add_flag("--custom-column", options.customColumn,
-                   "the files are user-defined columns (mirel-custom-column), loaded in customize mode");
+// The options of the commands that load a file; `customColumn` says what --custom-column does there.
+void AddLoadOptions(CLI::App& command, CommonOptions& options, const std::string& customColumn) {
+  command.add_flag("--custom-column", options.customColumn, customColumn);
   command.add_flag("--accept-unknown", options.acceptUnknown,
                    "answer Yes when loading asks about a keyword the query server does not know "
                    "(ZRREPS-244); by default it is answered No and the file is invalid");
+}
+
+// "template|column|..." for --dialog's argument, which the completion offers as choices.
+std::string DialogKindChoices() {
+  std::string choices;
+  for (const mirel::cli::DialogKind& kind : mirel::cli::DialogKinds()) choices += (choices.empty() ? "" : "|") + kind.name;
+  return choices.empty() ? "KIND" : choices;
 }
 
 int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, const std::vector<std::string>& files,
@@ -112,7 +119,8 @@ int main(int argc, char** argv) {
       "validation; one result a file");
   validate->add_option("FILE", files, "template files or glob patterns (quoted patterns are expanded too)")
       ->required()->type_name("");
-  AddLoadOptions(*validate, options);
+  AddLoadOptions(*validate, options,
+                 "the files are user-defined columns (mirel-custom-column), validated in customize mode");
   AddCommonOptions(*validate, options, format);
   validate->footer(R"(Output: "FILE: valid" or "FILE: invalid" and the file's messages, one a line; with
 --format json one object a file: {"file":F,"valid":bool,"messages":[{"code":...,"args":[...],"text":...}]},
@@ -123,7 +131,7 @@ matched a pattern) or a usage error, 3 a question that nobody answered.)");
   CLI::App* show = app.add_subcommand("show", "print the grid after loading a template, one report column a line");
   show->add_option("FILE", file, "template file (a user-defined column with --custom-column)")
       ->required()->type_name("");
-  AddLoadOptions(*show, options);
+  AddLoadOptions(*show, options, "FILE is a user-defined column (mirel-custom-column), loaded in customize mode");
   AddCommonOptions(*show, options, format);
   show->footer(R"(Output: a heading with the row labels, then each report column up to the last one with a
 keyword: its grid column number and its eleven cell texts as the grid holds them, each quoted.
@@ -136,16 +144,17 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
   script->add_option("--dialog", dialogKind,
                      "work a dialog instead of the bare grid: " + mirel::cli::DialogKindNames() +
                          " (FILE is the file it opens)")
-      ->option_text("KIND");
-  AddLoadOptions(*script, options);
+      ->option_text(DialogKindChoices());
+  AddLoadOptions(*script, options, "FILE is a user-defined column (mirel-custom-column), loaded in customize mode");
   AddCommonOptions(*script, options, format);
   script->footer(mirel::cli::ScriptLanguageHelp());
 
-  CLI::App* edit = app.add_subcommand("edit", "the desktop program: the query grid of the template in a window");
-  edit->add_option("TEMPLATE", file, "template file (none: a new template)")->type_name("");
+  CLI::App* edit = app.add_subcommand("edit", "the desktop program: the Create Report Template dialog on a template");
+  edit->add_option("TEMPLATE", file, "template file (none: a new template, saved with Save As)")->type_name("");
   bool validationDialog = false;
   edit->add_flag("--validation", validationDialog, "the Query Validation dialog on the TEMPLATE's query grid instead");
-  AddLoadOptions(*edit, options);
+  AddLoadOptions(*edit, options,
+                 "the User Defined Query Field editor on TEMPLATE, a user-defined column file (none: a new column)");
   AddCommonOptions(*edit, options, format);
 
   CLI::App* columns = app.add_subcommand("columns", "the User Defined Columns dialog");

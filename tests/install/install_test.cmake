@@ -97,10 +97,11 @@ ask mirel va
 ask mirel validate --acc
 ask mirel show --format ''
 ask mirel edit --vocabulary complete.s
+ask mirel script --dialog ''
 ")
   run(answers 0 COMMAND ${BASH} ${SCRATCH}/complete.sh)
   foreach(answer IN ITEMS "mirel va: validate" "mirel validate --acc: --accept-unknown" "mirel show --format : text json"
-                          "complete.s: complete.sh")
+                          "complete.s: complete.sh" "mirel script --dialog : template")
     expect_in("${answers}" "${answer}")
   endforeach()
 endif()
