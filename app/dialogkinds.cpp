@@ -9,6 +9,7 @@ bool RunPropertyDialog(DialogKindContext& context, std::string& error);
 bool RunTemplateDialog(DialogKindContext& context, std::string& error);
 bool RunColumnDialog(DialogKindContext& context, std::string& error);
 bool RunColumnsDialog(DialogKindContext& context, std::string& error);
+bool RunValidationDialog(DialogKindContext& context, std::string& error);
 
 const std::vector<DialogKind>& DialogKinds() {
   static const std::vector<DialogKind> kinds{
@@ -16,6 +17,8 @@ const std::vector<DialogKind>& DialogKinds() {
       {"column", 1062, "the column editor (User Defined Query Field) on FILE (none: a new column)", RunColumnDialog},
       {"columns", 1076, "User Defined Columns of --project (no FILE)", RunColumnsDialog},
       {"property", 1038, "Select Property, on the names of the property dictionary (no FILE)", RunPropertyDialog},
+      {"validation", 1063, "Query Validation on FILE's query grid (--custom-column: a user-defined column's)",
+       RunValidationDialog},
   };
   return kinds;
 }
