@@ -73,6 +73,35 @@ endif()
 run(report 0 COMMAND ${mirel} validate --format json --custom-column ${columns})
 expect_in("${report}" "\"valid\":true")
 
+# Every dialog the script can work asks for its help page with F1: the installed page must be there.
+run(script_help 0 COMMAND ${mirel} script --help)
+if(NOT script_help MATCHES "--dialog ([a-z|]+)")
+  fail("mirel script --help names no dialog kinds:\n${script_help}")
+endif()
+string(REPLACE "|" ";" kinds "${CMAKE_MATCH_1}")
+file(WRITE ${SCRATCH}/f1.txt "key F1\n")
+list(GET examples 0 example)
+foreach(kind IN LISTS kinds)
+  set(context "")
+  foreach(file IN ITEMS "" "${example}")  # a kind that needs a file gets an example template
+    execute_process(COMMAND ${mirel} script --dialog ${kind} --format json ${file} INPUT_FILE ${SCRATCH}/f1.txt
+                    WORKING_DIRECTORY ${SCRATCH} OUTPUT_VARIABLE output ERROR_QUIET)
+    if(output MATCHES "{\"help\":([0-9]+)}")
+      set(context ${CMAKE_MATCH_1})
+      break()
+    endif()
+  endforeach()
+  if(NOT context)
+    fail("F1 in the ${kind} dialog asked for no help:\n${output}")
+  endif()
+  math(EXPR page "${context}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REGEX REPLACE "^0x" "" page "${page}")
+  string(TOLOWER "${page}" page)
+  if(NOT EXISTS ${PREFIX}/share/mirel/help/${page}.html)
+    fail("F1 in the ${kind} dialog opens help context ${context}, which has no installed page ${page}.html")
+  endif()
+endforeach()
+
 # The manual page: every command, the exit codes, and (where groff is installed) no warnings.
 file(READ ${PREFIX}/share/man/man1/mirel.1 page)
 foreach(part IN ITEMS ".SH \"EXIT STATUS\"" ".SH \"ENVIRONMENT\"" ".SH \"FILES\"" ".SS validate" ".SS show"
