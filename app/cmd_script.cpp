@@ -98,6 +98,10 @@ int RunOnDialog(const DialogKind& kind, Services& services, const std::optional<
   }
   if (!opened) {
     out.Flush();
+    if (context.LoadRefused()) {
+      PrintError(*file + ": loading stopped at a keyword that was refused; the script does not run");
+      return kExitInvalid;
+    }
     PrintError("dialog " + std::to_string(kind.templateId) + " ended while it opened; the script does not run");
     return kExitError;
   }

@@ -5,6 +5,7 @@
 
 #include "app/dialogkinds.h"
 #include "shell/CreateTmpltDlg.h"
+#include "shell/LayoutDlg.h"
 
 namespace mirel::cli {
 
@@ -25,6 +26,8 @@ bool RunTemplateDialog(DialogKindContext& context, std::string& error) {
   dialog.SetProjectFile(CString(projectFile.empty() ? projectFile : std::filesystem::absolute(projectFile, ignored).string()));
   context.WatchSavedFile([&templateFile] { return templateFile.getTemplateFile(); });
   dialog.DoModal();
+  const CLayoutDlg* page = dialog.GetLayoutDlg();
+  if (page && page->m_bLoadFailed) context.SetLoadRefused();
   return true;
 }
 

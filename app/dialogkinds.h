@@ -27,10 +27,16 @@ class DialogKindContext {
   void WatchSavedFile(std::function<std::string()> currentPath) { m_savedFile = std::move(currentPath); }
   const std::function<std::string()>& SavedFile() const { return m_savedFile; }
 
+  // The dialog ended while it opened because loading FILE stopped at a keyword that was
+  // refused: the script does not run and the exit status is 1, as for the bare grid.
+  void SetLoadRefused() { m_loadRefused = true; }
+  bool LoadRefused() const { return m_loadRefused; }
+
  private:
   Services& m_services;
   std::optional<std::string> m_file;
   std::function<std::string()> m_savedFile;
+  bool m_loadRefused = false;
 };
 
 struct DialogKind {
