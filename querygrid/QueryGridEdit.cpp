@@ -202,8 +202,10 @@ UINT CQueryGrid::OnGetDlgCode() { return DLGC_WANTALLKEYS; }
 int CQueryGrid::OnMouseActivate(POINT clientPoint) {
   ROWCOL row = 0, col = 0;
   HitTest(clientPoint, &row, &col);
-  m_bMouseActivated = (row >= kRowKeyword && col > kLabelCol) ? 1 : 0;
-  return 1;  // activate
+  // Only a click that brings the focus is consumed by a focus gain; a click in the focused grid
+  // would leave the mark for the next time the focus comes by the keyboard.
+  m_bMouseActivated = (GetFocus() != this && row >= kRowKeyword && col > kLabelCol) ? 1 : 0;
+  return CGXGridWnd::OnMouseActivate(clientPoint);
 }
 
 void CQueryGrid::OnSetFocus(CWnd* oldWnd) {

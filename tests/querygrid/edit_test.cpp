@@ -205,4 +205,17 @@ TEST_F(DialogEditTest, FocusLandsOnTheFirstReportCellUnlessAReportCellWasClicked
   EXPECT_TRUE(grid->IsCurrentCell(kRowTitle, 4)) << "a report cell stays current";
 }
 
+// The view reports every press as a mouse activation, also in a grid that has the focus: that
+// one must not keep the next keyboard entry from landing on the first report cell.
+TEST_F(DialogEditTest, AClickInTheFocusedGridLeavesNoMarkForTheNextTabIn) {
+  grid->Redraw();
+  const RECT title = grid->CalcRectFromRowCol(kRowTitle, 3);
+  grid->SetFocus();
+  grid->ResetCurrentCell();
+  grid->OnMouseActivate(POINT{title.left + 2, title.top + 2});
+  dialog.GetDlgItem(kBefore)->SetFocus();
+  grid->SetFocus();
+  EXPECT_TRUE(grid->IsCurrentCell(kRowKeyword, kFirstReportCol));
+}
+
 }  // namespace
