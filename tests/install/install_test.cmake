@@ -62,6 +62,16 @@ file(WRITE ${PREFIX}/share/vynsetup/tdd/version.txt "77.7-INSTALLED\n")
 run(version 0 COMMAND ${mirel} --version)
 expect_in("${version}" "77.7-INSTALLED")
 
+# Called through a link, mirel still finds the tree it lives in; a tree moved elsewhere moves its root.
+file(CREATE_LINK ${mirel} ${SCRATCH}/mirel SYMBOLIC)
+run(version 0 COMMAND ${SCRATCH}/mirel --version)
+expect_in("${version}" "77.7-INSTALLED")
+file(COPY ${PREFIX}/ DESTINATION ${SCRATCH}/moved USE_SOURCE_PERMISSIONS)
+file(WRITE ${SCRATCH}/moved/share/vynsetup/tdd/version.txt "88.8-MOVED\n")
+run(version 0 COMMAND ${SCRATCH}/moved/bin/mirel --version)
+expect_in("${version}" "88.8-MOVED")
+file(REMOVE_RECURSE ${SCRATCH}/moved)
+
 run(report 0 COMMAND ${mirel} validate ${examples})
 foreach(example IN LISTS examples)
   expect_in("${report}" "${example}: valid")
