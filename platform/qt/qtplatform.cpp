@@ -98,9 +98,12 @@ class InputFilter final : public QObject {
   }
 
  private:
-  // An event that a widget ignored goes on to its parent: the model saw it already.
+  // An event that a widget ignored goes on to its parent: the model saw it already. A new event
+  // may reuse the address of the last one; a receiver hidden since (a closed cell editor) tells
+  // them apart.
   bool IsPropagation(QEvent* event, QWidget* widget) const {
-    return event == m_last && m_lastReceiver && widget != m_lastReceiver && widget->isAncestorOf(m_lastReceiver);
+    return event == m_last && m_lastReceiver && m_lastReceiver->isVisible() && widget != m_lastReceiver &&
+           widget->isAncestorOf(m_lastReceiver);
   }
   void Remember(QEvent* event, QWidget* widget) {
     m_last = event;

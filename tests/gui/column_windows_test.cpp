@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
 
 #include "customcols/CustomColDlg.h"
@@ -14,9 +16,12 @@
 #include "hostapi/templatefile.h"
 #include "hostapi/zrcontrols.h"
 #include "platform/gridqt/gxqtpeer.h"
+#include "platform/gridqt/gxqtview.h"
 #include "platform/mfc/scripted.h"
 #include "platform/qt/qtbackend.h"
 #include "platform/qt/qtplatform.h"
+#include "querygrid/QueryGrid.h"
+#include "querygrid/QueryGridIds.h"
 #include "resources/library_resources.h"
 #include "shell/LayoutDlg.h"
 
@@ -94,6 +99,36 @@ TEST_F(ColumnWindows, EditorOnAShippedColumnScreenshot) {
     auto& dlg = static_cast<CCustomColDlg&>(d);
     Picture(d, dlg.GetPage(), "column_editor");
     d.EndDialog(IDCANCEL);
+  });
+  EXPECT_EQ(editor.DoModal(), IDCANCEL);
+}
+
+// The cell editor is a Qt widget the toolkit's windows do not know: Escape in it ends the edit
+// only, and the next Escape (on the grid) closes the editor.
+TEST_F(ColumnWindows, EscapeInACellEditorCancelsTheEditThenClosesTheEditor) {
+  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
+  ASSERT_NE(queries, nullptr);
+  CCustomColFile file;
+  CCustomColDlg editor(&file, nullptr, queries, nullptr);
+  script.AnswerDialog(CCustomColDlg::IDD, [&](CDialog& d) {
+    auto& dlg = static_cast<CCustomColDlg&>(d);
+    mirel::qt::WidgetOf(&d)->show();
+    QApplication::processEvents();
+    CQueryGrid& grid = *dlg.GetPage()->GetGrid();
+    auto* view = dynamic_cast<mirel::gridqt::GridView*>(mirel::qt::WidgetOf(&grid));
+    ASSERT_NE(view, nullptr);
+    grid.SetFocus();
+    ASSERT_TRUE(grid.SetCurrentCell(qg::kRowTitle, qg::kFirstReportCol));
+    ASSERT_TRUE(view->StartEditing());
+    QLineEdit* cell = view->Editor();
+    ASSERT_NE(cell, nullptr);
+    cell->setText("typed");
+    QTest::keyClick(cell, Qt::Key_Escape);
+    EXPECT_FALSE(d.HasEnded()) << "the first Escape ends the cell edit only";
+    EXPECT_EQ(view->Editor(), nullptr);
+    EXPECT_EQ(grid.GetValueRowCol(qg::kRowTitle, qg::kFirstReportCol), "");
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_TRUE(d.HasEnded());
   });
   EXPECT_EQ(editor.DoModal(), IDCANCEL);
 }
