@@ -3,7 +3,12 @@ add_library(mirel_warnings INTERFACE)
 add_library(Mirel::warnings ALIAS mirel_warnings)
 target_compile_options(mirel_warnings INTERFACE -Wall -Wextra -Werror -Wno-missing-field-initializers)
 
-if(MIREL_SANITIZE)
+if(MIREL_FUZZ)
+  # Coverage for libFuzzer everywhere; the fuzz targets alone link its main.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(MIREL_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
@@ -27,5 +32,7 @@ function(mirel_add_test name)
   set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env
     QT_QPA_PLATFORM=offscreen MIREL_ROOT=${MIREL_STAGE_DIR} MIREL_SOURCE_DIR=${CMAKE_SOURCE_DIR}
     MIREL_BUILD_DIR=${CMAKE_BINARY_DIR})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  # NO_PRETTY_VALUES: CMake would otherwise append each parameter's printed value to a test
+  # named by a name generator, and ctest pads every line of its log to the longest name.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 endfunction()
