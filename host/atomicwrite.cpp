@@ -7,11 +7,22 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace mirel {
 namespace {
+
+std::optional<testing::SaveStep> g_failingStep;
+int g_failingErrno = EIO;
+
+// True (with errno set) when a test made this step fail.
+bool Injected(testing::SaveStep step) {
+  if (g_failingStep != step) return false;
+  errno = g_failingErrno;
+  return true;
+}
 
 std::string Reason(const std::string& path, const char* what, int err) {
   return path + ": " + what + ": " + std::strerror(err);
@@ -38,6 +49,7 @@ std::string ResolveTarget(const std::string& path) {
 }
 
 bool WriteAll(int fd, std::string_view content) {
+  if (Injected(testing::SaveStep::Write)) return false;
   size_t done = 0;
   while (done < content.size()) {
     const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
@@ -50,9 +62,47 @@ bool WriteAll(int fd, std::string_view content) {
   return true;
 }
 
+int SyncFile(int fd) { return Injected(testing::SaveStep::FileSync) ? -1 : ::fsync(fd); }
+
+// Flushes the folder's entries; a folder that cannot be opened or does not support being
+// flushed is no failure (nothing can be done about it), an error while flushing is.
+bool SyncFolder(const std::string& folder) {
+  if (Injected(testing::SaveStep::FolderSync)) return false;
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return true;
+  const bool synced = ::fsync(dir) == 0 || errno == EINVAL || errno == EROFS || errno == ENOTSUP;
+  const int err = errno;
+  ::close(dir);
+  errno = err;
+  return synced;
+}
+
+// Puts the new file in place. With an old file there, the two trade places, so that the old one
+// can come back should the folder fail to flush; where the file system cannot trade, a plain
+// rename does (and *swapped says the old file is gone).
+bool PutInPlace(const std::string& temp, const std::string& target, bool exists, bool* swapped) {
+  *swapped = false;
+  if (Injected(testing::SaveStep::Rename)) return false;
+  if (exists) {
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
+      *swapped = true;
+      return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != ENOENT) return false;
+  }
+  return ::rename(temp.c_str(), target.c_str()) == 0;
+}
+
 std::atomic<unsigned> g_counter{0};
 
 }  // namespace
+
+namespace testing {
+void FailSaveStep(std::optional<SaveStep> step, int err) {
+  g_failingStep = step;
+  g_failingErrno = err;
+}
+}  // namespace testing
 
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& error) {
   if (path.empty()) {
@@ -64,6 +114,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && S_ISDIR(old.st_mode)) {
     error = target + ": is a folder";
+    return false;
+  }
+  if (exists && !S_ISREG(old.st_mode)) {
+    error = target + ": is not a file (a device, a pipe or a socket); it is not replaced";
     return false;
   }
 
@@ -91,20 +145,30 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
   };
   if (exists) (void)::fchmod(fd, old.st_mode & 07777);  // keep the old file's permissions
   if (!WriteAll(fd, content)) return fail("cannot write");
-  if (::fsync(fd) != 0) return fail("cannot flush to disk");
+  if (SyncFile(fd) != 0) return fail("cannot flush to disk");
   if (::close(fd) != 0) {
     fd = -1;
     return fail("cannot write");
   }
   fd = -1;
-  if (::rename(temp.c_str(), target.c_str()) != 0) return fail("cannot replace the file");
+  bool swapped = false;
+  if (!PutInPlace(temp, target, exists, &swapped)) return fail("cannot replace the file");
 
-  // Make the rename itself durable; the file is saved whether or not this succeeds.
-  const int dir = ::open(Directory(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    (void)::fsync(dir);
-    ::close(dir);
+  if (!SyncFolder(Directory(target))) {
+    const int err = errno;
+    // The rename may not survive a power cut: put the old file back and say so.
+    if (swapped) {
+      (void)::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE);
+      ::unlink(temp.c_str());
+    } else if (!exists) {
+      ::unlink(target.c_str());
+    }
+    if (swapped || !exists) {
+      error = Reason(path, "cannot flush its folder to disk", err);
+      return false;
+    }
   }
+  if (swapped) ::unlink(temp.c_str());  // the old content
   error.clear();
   return true;
 }

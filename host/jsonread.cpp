@@ -31,6 +31,47 @@ std::string ParseProblem(const nlohmann::json::parse_error& e) {
   return what;
 }
 
+// Repeated keys would silently lose one of the values, so they are refused. A pass of its own:
+// the parser's callback form rescans the enclosing array at the end of every object (quadratic).
+class RepeatedKeyFinder final : public nlohmann::json_sax<Json> {
+ public:
+  bool null() override { return true; }
+  bool boolean(bool) override { return true; }
+  bool number_integer(number_integer_t) override { return true; }
+  bool number_unsigned(number_unsigned_t) override { return true; }
+  bool number_float(number_float_t, const string_t&) override { return true; }
+  bool string(string_t&) override { return true; }
+  bool binary(binary_t&) override { return true; }
+  bool start_object(std::size_t) override {
+    m_keys.emplace_back();
+    return true;
+  }
+  bool key(string_t& key) override {
+    if (m_keys.back().insert(key).second) return true;
+    m_repeated = key;
+    return false;
+  }
+  bool end_object() override {
+    m_keys.pop_back();
+    return true;
+  }
+  bool start_array(std::size_t) override { return true; }
+  bool end_array() override { return true; }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
+  const std::string& Repeated() const { return m_repeated; }
+
+ private:
+  std::vector<std::set<std::string>> m_keys;
+  std::string m_repeated;
+};
+
+// The first key given twice in one object of a text that parses, or "".
+std::string FirstRepeatedKey(std::string_view text) {
+  RepeatedKeyFinder finder;
+  Json::sax_parse(text.begin(), text.end(), &finder);
+  return finder.Repeated();
+}
+
 }  // namespace
 
 std::string ReadFileText(const std::string& path) {
@@ -54,30 +95,16 @@ Json Parse(std::string_view text) {
     throw FormatError(At(text, *bad) + ": the file is not UTF-8 text (byte " + std::to_string(*bad + 1) + ")");
   if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) throw FormatError("the file is empty");
 
-  // Repeated keys would silently lose one of the values; refuse them.
-  std::vector<std::set<std::string>> keys;
-  std::string repeated;
-  Json::parser_callback_t check = [&](int /*depth*/, Json::parse_event_t event, Json& parsed) {
-    switch (event) {
-      case Json::parse_event_t::object_start: keys.emplace_back(); break;
-      case Json::parse_event_t::object_end: if (!keys.empty()) keys.pop_back(); break;
-      case Json::parse_event_t::key:
-        if (!keys.empty() && !keys.back().insert(parsed.get<std::string>()).second && repeated.empty())
-          repeated = parsed.get<std::string>();
-        break;
-      default: break;
-    }
-    return true;
-  };
   Json root;
   try {
-    root = Json::parse(text.begin(), text.end(), check);
+    root = Json::parse(text.begin(), text.end());
   } catch (const nlohmann::json::parse_error& e) {
     // e.byte counts the characters read, the offending one included.
     const size_t offset = e.byte > 0 ? e.byte - 1 : 0;
     throw FormatError(At(text, offset) + ": not valid JSON: " + ParseProblem(e));
   }
-  if (!repeated.empty()) throw FormatError("the field \"" + repeated + "\" is given twice in one object");
+  if (const std::string repeated = FirstRepeatedKey(text); !repeated.empty())
+    throw FormatError("the field \"" + repeated + "\" is given twice in one object");
   if (!root.is_object()) throw FormatError("the file holds " + TypeName(root) + ", not a JSON object");
   return root;
 }

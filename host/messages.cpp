@@ -88,16 +88,29 @@ std::string Fallback(const std::string& code, const mirel::FormatArgs& args) {
 
 int CZRErrorHandler::LoadMessageFile(const char* path) {
   const std::string relative = path ? path : "";
-  const std::string found = mirel::FindSetupFile(relative);
+  // An absolute path is read as it stands, so that its own reason (a folder, no permission) is told.
+  const std::string found = mirel::ToSlashes(relative).rfind('/', 0) == 0 ? mirel::ToSlashes(relative)
+                                                                          : mirel::FindSetupFile(relative);
   if (found.empty()) {
     LastLoadError() = (relative.empty() ? std::string("(no file name)") : relative) +
                       ": not found on the setup search path";
     return 0;
   }
+  std::string text;
   try {
-    Texts() = ParseMessages(mirel::jsonio::ReadFileText(found));
+    text = mirel::jsonio::ReadFileText(found);
   } catch (const std::exception& e) {
-    LastLoadError() = mirel::jsonio::FileReason(found, e);
+    LastLoadError() = e.what();
+    return 0;
+  }
+  return LoadMessageText(text, found);
+}
+
+int CZRErrorHandler::LoadMessageText(std::string_view text, const std::string& name) {
+  try {
+    Texts() = ParseMessages(text);
+  } catch (const std::exception& e) {
+    LastLoadError() = mirel::jsonio::FileReason(name, e);
     return 0;
   }
   LastLoadError().clear();

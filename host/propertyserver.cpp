@@ -59,10 +59,22 @@ CPQPropertyServer* CPQPropertyServer::CreatePropertyServer(const char* /*directo
 }
 
 CPQPropertyServer* CPQPropertyServer::LoadFromFile(const std::string& path, std::string* error) {
+  std::string text;
   try {
-    return new CPQPropertyServer(KindsFromText(mirel::jsonio::ReadFileText(path)));
+    text = mirel::jsonio::ReadFileText(path);
   } catch (const std::exception& e) {
-    if (error) *error = mirel::jsonio::FileReason(path, e);
+    if (error) *error = e.what();
+    return nullptr;
+  }
+  return LoadFromText(text, path, error);
+}
+
+CPQPropertyServer* CPQPropertyServer::LoadFromText(std::string_view text, const std::string& name,
+                                                   std::string* error) {
+  try {
+    return new CPQPropertyServer(KindsFromText(text));
+  } catch (const std::exception& e) {
+    if (error) *error = mirel::jsonio::FileReason(name, e);
     return nullptr;
   }
 }

@@ -4,6 +4,7 @@
 // as typed and a wrong argument count never reads past them. The message reaches a person
 // through mirel::Interaction().
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -47,6 +48,8 @@ class CZRErrorHandler {
   // lines starting with '#' are ignored; in a text, \n \t and \\ stand for a new line, a tab and
   // a backslash.
   static int LoadMessageFile(const char* path);
+  // The same over a message file's text; "name" is the file named in the load error.
+  static int LoadMessageText(std::string_view text, const std::string& name);
   static const std::string& GetLastLoadError();
   // Forgets every loaded text.
   static void UnloadMessages();

@@ -5,6 +5,7 @@
 // (see share/vynsetup/tdd/properties.json). The file format is "mirel-properties".
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CStrList;
@@ -33,6 +34,9 @@ class CPQPropertyServer : public CPQRedsDictionary {
   static CPQPropertyServer* CreatePropertyServer(const char* directory, const char* name, bool create);
   // A new server over a given dictionary file, or null with *error (when given) saying why.
   static CPQPropertyServer* LoadFromFile(const std::string& path, std::string* error = nullptr);
+  // The same over a dictionary text; "name" is the file named in *error.
+  static CPQPropertyServer* LoadFromText(std::string_view text, const std::string& name,
+                                         std::string* error = nullptr);
 
   CStrList* GetPQDictProps(int kind, bool sorted, bool unique, bool upperCase) override;
   const KindMap& GetKinds() const { return m_kinds; }
