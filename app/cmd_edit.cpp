@@ -61,7 +61,7 @@ int RunEdit(const CommonOptions& options, const std::optional<std::string>& file
   CCreateTmpltDlg dialog(&services->Server(), &templateFile, &services->QueryServer(), nullptr);
   // The project file's folder holds the user-defined columns and is where the file dialogs
   // start; without a project, the template's own folder is.
-  dialog.SetProjectFile(CString(!options.project.empty() ? options.project : file.value_or("")));
+  dialog.SetProjectFile(CString(ProjectFileFor(options, file)));
   dialog.DoModal();
   // A keyword that loading refused ends the dialog at once, as it does for the host.
   const CLayoutDlg* page = dialog.GetLayoutDlg();

@@ -1,7 +1,6 @@
 // Create Report Template on FILE (or a new template), set up as the host sets it up: the
 // template's file object, and the project file (else the template's own file) whose folder
 // holds the user-defined columns and where the file dialogs start.
-#include <filesystem>
 
 #include "app/dialogkinds.h"
 #include "shell/CreateTmpltDlg.h"
@@ -19,11 +18,7 @@ bool RunTemplateDialog(DialogKindContext& context, std::string& error) {
   }
   Services& services = context.GetServices();
   CCreateTmpltDlg dialog(&services.Server(), &templateFile, &services.QueryServer(), nullptr);
-  // Absolute, so that the file dialogs start in a folder even for a name without one.
-  const std::string& project = context.Options().project;
-  const std::string projectFile = !project.empty() ? project : file.value_or("");
-  std::error_code ignored;
-  dialog.SetProjectFile(CString(projectFile.empty() ? projectFile : std::filesystem::absolute(projectFile, ignored).string()));
+  dialog.SetProjectFile(CString(ProjectFileFor(context.Options(), file)));
   context.WatchSavedFile([&templateFile] { return templateFile.getTemplateFile(); });
   dialog.DoModal();
   const CLayoutDlg* page = dialog.GetLayoutDlg();

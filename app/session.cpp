@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "customcols/UserDefColAPI.h"
 #include "host/hostserver.h"
@@ -76,6 +77,14 @@ std::unique_ptr<Services> Services::Create(const CommonOptions& options, std::st
 }
 
 Services::~Services() = default;
+
+std::string ProjectFileFor(const CommonOptions& options, const std::optional<std::string>& file) {
+  const std::string path = !options.project.empty() ? options.project : file.value_or("");
+  if (path.empty()) return path;
+  std::error_code ignored;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+  return absolute.empty() ? path : absolute.string();
+}
 
 std::vector<std::string> Services::StandardFields() {
   std::list<std::string> keywords;

@@ -72,6 +72,10 @@ class Services {
   std::vector<std::unique_ptr<CCustomColData>> m_columns;
 };
 
+// The project file a dialog is given: --project, else the template itself; absolute, so that the
+// file dialogs start in a folder even for a bare file name. "" for neither.
+std::string ProjectFileFor(const CommonOptions& options, const std::optional<std::string>& file);
+
 class GridSession {
  public:
   explicit GridSession(Services& services);
