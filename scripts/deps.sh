@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev nlohmann-json3-dev libcli11-dev
           libgtest-dev libgmock-dev libbenchmark-dev ccache dpkg-dev
-          clang libclang-rt-dev)  # the clang preset: clang++ and its sanitizer runtimes
+          clang libclang-rt-dev)  # the clang and fuzz presets: clang++ and its libFuzzer and sanitizer runtimes
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

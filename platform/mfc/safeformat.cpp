@@ -92,7 +92,12 @@ std::string SafeFormat(std::string_view format, const FormatArgs& args) {
       }
     };
     number(piece.flags);
-    if (j < format.size() && format[j] == '.') { piece.flags += '.'; ++j; number(piece.flags); }
+    if (j < format.size() && format[j] == '.') {
+      ++j;
+      std::string precision;
+      number(precision);
+      if (precision.empty() || precision.front() != '-') piece.flags += "." + precision;  // negative: none
+    }
     while (j < format.size() && (format[j] == 'l' || format[j] == 'h' || format[j] == 'z' || format[j] == 'L')) ++j;
     if (j >= format.size()) { out.append(format.substr(i)); break; }
     piece.conv = format[j];

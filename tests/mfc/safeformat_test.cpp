@@ -33,6 +33,10 @@ TEST(SafeFormat, RealOutOfIntegerRangeIsShownNotConverted) {
   EXPECT_EQ(SafeFormat("%d", {-2.9}), "-2");
 }
 
+TEST(SafeFormat, NegativeStarPrecisionMeansNone) {
+  EXPECT_EQ(SafeFormat("[%.*d|%.*s|%-*d]", {-3, 42, -1, "text", -4, 7}), "[42|text|7   ]");
+}
+
 TEST(SafeFormat, HugeWidthsAreBounded) {
   EXPECT_LE(SafeFormat("%999999999s", {"x"}).size(), 10000u);
   EXPECT_LE(SafeFormat("%*s", {1 << 30, "x"}).size(), 10000u);
