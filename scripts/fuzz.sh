@@ -2,7 +2,8 @@
 # Builds the fuzz targets (the `fuzz` preset) and runs each on top of its corpus in fuzz/corpus:
 #   scripts/fuzz.sh [seconds per target] [target...]     (default 20 s, every target)
 # New inputs go to a scratch folder, so the tree's corpus only grows by hand. A crash, a sanitizer
-# report, a leak or a broken expectation stops the script with the failing input kept.
+# report, a leak or a broken expectation stops the script with the failing input kept. The seed is
+# fixed ($MIREL_FUZZ_SEED, 1 by default) so that a run can be repeated.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-20}"
@@ -23,7 +24,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 for name in "${targets[@]}"; do
   binary="build-fuzz/fuzz/fuzz_$name"
   mkdir -p "$work/$name/new" "$work/$name/artifacts"
-  options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+  options=(-max_total_time="$seconds" -seed="${MIREL_FUZZ_SEED:-1}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
            -close_fd_mask=1 -artifact_prefix="$work/$name/artifacts/")
   [ -n "${dict[$name]:-}" ] && options+=(-dict="fuzz/dict/${dict[$name]}.dict")
   echo "fuzz_$name: ${seconds}s on fuzz/corpus/$name"
