@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/common/report_queries.h"
 #include "host/vocabularyserver.h"
 #include "hostapi/templatefile.h"
 #include "hostapi/zrcontrols.h"
@@ -25,27 +26,10 @@
 
 namespace {
 
-// Keywords that may all depend on REFDES in the shipped vocabulary.
-constexpr const char* kUnderRefdes[] = {"VALUE", "PART_NUMBER", "FOOTPRINT", "PIN_COUNT", "X_LOCATION",
-                                        "Y_LOCATION", "ROTATION", "DESCRIPTION", "MANUFACTURER", "TOLERANCE"};
-
-CTmpltQuery* Query(std::string keyword, std::string dependency, int order) {
-  auto* q = new CTmpltQuery;
-  q->m_keyword = std::move(keyword);
-  q->m_dependency = std::move(dependency);
-  q->m_qualifierValues = {""};
-  q->m_title = "Column " + std::to_string(order);
-  q->m_viewOrder = q->m_sortOrder = order;
-  q->m_width = 10;
-  q->m_alignment = "LEFT";
-  return q;
-}
-
 // A valid report of `columns` columns: REFDES at the root, every other column under it.
 void Fill(CTemplateData& data, int columns) {
   data.m_reportName = "Benchmark";
-  data.m_queries.push_back(Query("REFDES", "", 1));
-  for (int i = 2; i <= columns; ++i) data.m_queries.push_back(Query(kUnderRefdes[i % 10], "REFDES", i));
+  bench::FillUnderRefdes(data.m_queries, columns);
 }
 
 // Counts the paint events of a widget.

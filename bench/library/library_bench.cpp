@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/common/report_queries.h"
 #include "host/vocabularyserver.h"
 #include "hostapi/templatefile.h"
 #include "platform/mfc/scripted.h"
@@ -18,28 +19,10 @@
 
 namespace {
 
-// Keywords that may all depend on REFDES in the shipped vocabulary.
-constexpr const char* kUnderRefdes[] = {"VALUE", "PART_NUMBER", "FOOTPRINT", "PIN_COUNT", "X_LOCATION",
-                                        "Y_LOCATION", "ROTATION", "DESCRIPTION", "MANUFACTURER", "TOLERANCE"};
+using bench::kUnderRefdes;
+using bench::Query;
+
 constexpr const char* kBigColumn = "BIGCOLUMN";
-
-CTmpltQuery* Query(std::string keyword, std::string dependency, int order) {
-  auto* q = new CTmpltQuery;
-  q->m_keyword = std::move(keyword);
-  q->m_dependency = std::move(dependency);
-  q->m_qualifierValues = {""};
-  q->m_title = "Column " + std::to_string(order);
-  q->m_viewOrder = q->m_sortOrder = order;
-  q->m_width = 10;
-  q->m_alignment = "LEFT";
-  return q;
-}
-
-// A valid report: REFDES at the root, every other column under it.
-void FillPlain(CTmpltQueryList& list, int columns) {
-  list.push_back(Query("REFDES", "", 1));
-  for (int i = 2; i <= columns; ++i) list.push_back(Query(kUnderRefdes[i % 10], "REFDES", i));
-}
 
 // REFDES and `uses` columns naming one user-defined column.
 void FillCustomUses(CTmpltQueryList& list, int uses) {
@@ -84,7 +67,7 @@ struct Loaded {
 enum class Shape { Plain, CustomUses };
 
 void Fill(CTmpltQueryList& list, Shape shape, int n) {
-  if (shape == Shape::Plain) FillPlain(list, n);
+  if (shape == Shape::Plain) bench::FillUnderRefdes(list, n);
   else FillCustomUses(list, n);
 }
 
