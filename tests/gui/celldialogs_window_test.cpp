@@ -4,6 +4,8 @@
 // written as a picture into the build tree (screenshots/query_validation.png).
 #include <gtest/gtest.h>
 
+#include "gui/gui_support.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -27,18 +29,10 @@ namespace {
 using namespace qg;
 namespace script = mirel::script;
 
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!QApplication::instance()) new QApplication(argc, argv);  // never torn down
-}
-
 // A query grid in a realised host window, every question answered by script.
 class GridWindow : public ::testing::Test {
  protected:
-  GridWindow() : m_platform((EnsureApplication(), false)), m_answers(script) {
+  GridWindow() : m_platform((guitest::Application(), false)), m_answers(script) {
     mirel::gridqt::RegisterGridPeer();
     mirel::AddResourceModule(mirel::LibraryResources());
     EXPECT_TRUE(host.Create(nullptr, "Query grid", WS_POPUP | WS_CAPTION, RECT{0, 0, 900, 240}, nullptr, 0));

@@ -3,6 +3,8 @@
 // screenshots/column_list.png) for people to look at.
 #include <gtest/gtest.h>
 
+#include "gui/gui_support.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -26,20 +28,6 @@
 #include "shell/LayoutDlg.h"
 
 namespace {
-
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static auto* app = new QApplication(argc, argv);  // never torn down (see querygrid_window_test)
-  return *app;
-}
-
-QString Folder(const char* variable) {
-  const QByteArray value = qgetenv(variable);
-  return value.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(value);
-}
 
 QRect RectIn(const QWidget* dialog, const CWnd* wnd) {
   const QWidget* widget = mirel::qt::WidgetOf(wnd);
@@ -76,12 +64,12 @@ class ColumnWindows : public ::testing::Test {
         EXPECT_FALSE(placed[i].second.intersects(placed[j].second)) << placed[i].first << " overlaps " << placed[j].first;
     const QPixmap picture = window->grab();
     ASSERT_FALSE(picture.isNull());
-    const QString folder = Folder("MIREL_BUILD_DIR") + "/screenshots";
+    const QString folder = guitest::ScreenshotFolder();
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(picture.save(folder + "/" + name + ".png", "PNG"));
   }
 
-  QApplication& m_application = Application();  // before the platform
+  QApplication& m_application = guitest::Application();  // before the platform
   mirel::qt::QtPlatform m_platform;
   mirel::ScriptedInteraction script;
   mirel::ScopedInteraction m_answers;
@@ -91,7 +79,7 @@ TEST_F(ColumnWindows, EditorOnAShippedColumnScreenshot) {
   IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
   ASSERT_NE(queries, nullptr) << "the shipped vocabulary";
   mirel::HostServer server(nullptr);
-  const std::string path = (Folder("MIREL_SOURCE_DIR") + "/share/vynsetup/tdd/custom_columns/PINLIST.txt").toStdString();
+  const std::string path = (guitest::FolderOf("MIREL_SOURCE_DIR") + "/share/vynsetup/tdd/custom_columns/PINLIST.txt").toStdString();
   CCustomColFile file;
   ASSERT_TRUE(file.loadCustomCol(path.c_str())) << file.getLastError();
   CCustomColDlg editor(&file, &server, queries, nullptr);

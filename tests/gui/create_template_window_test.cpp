@@ -3,6 +3,8 @@
 // create_template@2x.png when QT_SCALE_FACTOR is 2) for people to look at.
 #include <gtest/gtest.h>
 
+#include "gui/gui_support.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -24,25 +26,6 @@
 
 namespace {
 
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static auto* app = new QApplication(argc, argv);  // never torn down (see querygrid_window_test)
-  return *app;
-}
-
-QString BuildFolder() {
-  const QByteArray build = qgetenv("MIREL_BUILD_DIR");
-  return build.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(build);
-}
-
-QString SourceFolder() {
-  const QByteArray source = qgetenv("MIREL_SOURCE_DIR");
-  return source.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(source);
-}
-
 // The widget's rectangle in the dialog's coordinates.
 QRect RectIn(const QWidget* dialog, const CWnd* wnd) {
   const QWidget* widget = mirel::qt::WidgetOf(wnd);
@@ -51,7 +34,7 @@ QRect RectIn(const QWidget* dialog, const CWnd* wnd) {
 }
 
 TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
-  Application();
+  guitest::Application();
   mirel::qt::QtPlatform platform(false);
   mirel::gridqt::RegisterGridPeer();
   const SIZE units = mirel::qt::QtBackend().DialogBaseUnits("MS Shell Dlg", 8);
@@ -63,7 +46,7 @@ TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
   IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
   ASSERT_NE(queries, nullptr) << "the shipped vocabulary";
   mirel::HostServer server(nullptr);
-  const std::string example = (SourceFolder() + "/share/examples/bill_of_materials.tpt").toStdString();
+  const std::string example = (guitest::FolderOf("MIREL_SOURCE_DIR") + "/share/examples/bill_of_materials.tpt").toStdString();
   CTemplateFile file;
   ASSERT_TRUE(file.loadTemplate(example.c_str())) << file.getLastError();
 
@@ -106,7 +89,7 @@ TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
 
     const QPixmap picture = window->grab();
     ASSERT_FALSE(picture.isNull());
-    const QString folder = BuildFolder() + "/screenshots";
+    const QString folder = guitest::ScreenshotFolder();
     ASSERT_TRUE(QDir().mkpath(folder));
     saved = folder + (picture.devicePixelRatio() > 1.5 ? "/create_template@2x.png" : "/create_template.png");
     ASSERT_TRUE(picture.save(saved, "PNG")) << saved.toStdString();

@@ -2,6 +2,8 @@
 // build tree (screenshots/query_grid.png) for people to look at.
 #include <gtest/gtest.h>
 
+#include "gui/gui_support.h"
+
 #include "querygrid/querygrid_fixture.h"
 
 #include <QApplication>
@@ -15,23 +17,8 @@
 
 namespace {
 
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "querygrid_tests";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Never torn down: Qt's exit-time teardown after the test's other statics is not safe.
-  static auto* app = new QApplication(argc, argv);
-  return *app;
-}
-
-QString ScreenshotFolder() {
-  const QByteArray build = qgetenv("MIREL_BUILD_DIR");
-  return (build.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(build)) + "/screenshots";
-}
-
 TEST(QueryGridWindow, NewGridScreenshot) {
-  Application();
+  guitest::Application();
   mirel::qt::QtPlatform platform(false);
   mirel::gridqt::RegisterGridPeer();
   mirel::ScriptedInteraction script;
@@ -54,8 +41,8 @@ TEST(QueryGridWindow, NewGridScreenshot) {
   ASSERT_NE(mirel::gridqt::ViewOf(grid), nullptr) << "the grid has its view";
   const QPixmap picture = window->grab();
   ASSERT_FALSE(picture.isNull());
-  ASSERT_TRUE(QDir().mkpath(ScreenshotFolder()));
-  const QString file = ScreenshotFolder() + "/query_grid.png";
+  ASSERT_TRUE(QDir().mkpath(guitest::ScreenshotFolder()));
+  const QString file = guitest::ScreenshotFolder() + "/query_grid.png";
   ASSERT_TRUE(picture.save(file, "PNG")) << file.toStdString();
   EXPECT_EQ(QImage(file).size(), picture.size());
 
