@@ -217,6 +217,13 @@ void ScriptRunner::RequireCell(CGXGridWnd& grid, ROWCOL row, ROWCOL col) const {
   if (row > grid.GetRowCount()) Fail("row " + std::to_string(row) + " is not in the grid");
 }
 
+// A cell a person cannot make current refuses the command.
+bool ScriptRunner::MakeCurrent(CGXGridWnd& grid, const ScriptCommand& command) {
+  if (grid.SetCurrentCell(command.row, command.col)) return true;
+  m_out.Refused(command.word);
+  return false;
+}
+
 // The middle of the cell in the grid window's client pixels, scrolled into view; (-1, -1) when
 // the grid shows no cells (it has no window).
 POINT ScriptRunner::CellPoint(CGXGridWnd& grid, ROWCOL row, ROWCOL col) const {
@@ -284,10 +291,7 @@ void ScriptRunner::Choices(const ScriptStep& step) {
   const ScriptCommand& command = step.command;
   CQueryGrid& grid = QueryGrid(step);
   RequireCell(grid, command.row, command.col);
-  if (!grid.SetCurrentCell(command.row, command.col)) {
-    m_out.Refused(command.word);
-    return;
-  }
+  if (!MakeCurrent(grid, command)) return;
   m_out.Choices(ReadDropDownChoices(grid, command.row, command.col));
 }
 
@@ -296,10 +300,7 @@ void ScriptRunner::Select(const ScriptStep& step) {
   CGXGridWnd& grid = Grid(step);
   RequireCell(grid, command.row, command.col);
   RequireCell(grid, command.row2, command.col2);
-  if (!grid.SetCurrentCell(command.row, command.col)) {
-    m_out.Refused(command.word);
-    return;
-  }
+  if (!MakeCurrent(grid, command)) return;
   grid.SetSelection(CGXRange(command.row, command.col, command.row2, command.col2));
 }
 
@@ -360,10 +361,7 @@ void ScriptRunner::CellButton(const ScriptStep& step) {
   const ScriptCommand& command = step.command;
   CGXGridWnd& grid = Grid(step);
   RequireCell(grid, command.row, command.col);
-  if (!grid.SetCurrentCell(command.row, command.col)) {
-    m_out.Refused(command.word);
-    return;
-  }
+  if (!MakeCurrent(grid, command)) return;
   grid.OnClickedButtonRowCol(command.row, command.col);
 }
 

@@ -59,6 +59,7 @@ class ScriptRunner {
   CGXGridWnd& Grid(const ScriptStep& step) const;
   class CQueryGrid& QueryGrid(const ScriptStep& step) const;
   void RequireCell(CGXGridWnd& grid, ROWCOL row, ROWCOL col) const;
+  bool MakeCurrent(CGXGridWnd& grid, const ScriptCommand& command);
   POINT CellPoint(CGXGridWnd& grid, ROWCOL row, ROWCOL col) const;
   void Put(const ScriptStep& step);
   void Add(const ScriptStep& step);
