@@ -17,6 +17,7 @@
 #include <map>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "hostapi/queryserver.h"
 #include "hostapi/templatedata.h"
@@ -24,6 +25,7 @@
 #include "querygrid/QueryGridIds.h"
 
 class CZRGridACListBox;
+struct ListItem;
 
 class CQueryGrid : public CGXGridWnd {
  public:
@@ -118,10 +120,9 @@ class CQueryGrid : public CGXGridWnd {
   void FillComboBox(DWORD row, DWORD col);
   CString GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int isProperty, DWORD col);
   std::list<std::string>* GetCColDepKeywords(CCustomColData* data);
-  void AddChoice(const CString& text, bool blue);
-  void FillKeywordChoices(ROWCOL col);
-  void FillDependencyChoices(ROWCOL col);
-  void FillQualifierChoices(ROWCOL col);
+  void FillKeywordChoices(ROWCOL col, std::vector<ListItem>& choices);
+  void FillDependencyChoices(ROWCOL col, std::vector<ListItem>& choices);
+  void FillQualifierChoices(ROWCOL col, std::vector<ListItem>& choices);
   // Rules
   void ResetCustomCol(DWORD col, int locked);
   // What a stored Keyword or Qualifier brings with it at once, in the same undo step: an emptied

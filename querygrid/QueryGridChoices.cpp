@@ -19,37 +19,42 @@ bool IsPropertyFieldCell(const CGXStyle& cell) {
   return cell.GetIncludeControl() && cell.GetControl() == kPropFieldControl;
 }
 
+void AddChoice(std::vector<ListItem>& choices, const CString& text, bool blue) {
+  choices.push_back({text.str(), 0, blue ? kBlue : CLR_DEFAULT});
+}
+
 }  // namespace
 
 void CQueryGrid::FillComboBox(DWORD row, DWORD col) {
   if (!m_pListBox) return;
-  m_pListBox->ResetContent();
-  if (!m_pQueryServer && row != kRowAlignment) return;
+  if (!m_pQueryServer && row != kRowAlignment) {
+    m_pListBox->ResetContent();
+    return;
+  }
 
+  std::vector<ListItem> choices;
   switch (row) {
     case kRowKeyword:
-      FillKeywordChoices(col);
+      FillKeywordChoices(col, choices);
       break;
     case kRowDependency:
-      FillDependencyChoices(col);
+      FillDependencyChoices(col, choices);
       break;
     case kRowQualifier:
-      FillQualifierChoices(col);
+      FillQualifierChoices(col, choices);
       break;
     case kRowAlignment:
-      for (const char* alignment : {"LEFT", "RIGHT", "CENTER"}) AddChoice(alignment, false);
+      for (const char* alignment : {"LEFT", "RIGHT", "CENTER"}) AddChoice(choices, alignment, false);
       break;
     default:
       break;
   }
+  // In one go: quadratic entry by entry for a large vocabulary. The current cell is composed at
+  // every paint, and mostly its choices are those of the last time.
+  m_pListBox->ReplaceItems(std::move(choices));
 }
 
-void CQueryGrid::AddChoice(const CString& text, bool blue) {
-  const int index = m_pListBox->AddString(text);
-  if (blue && index >= 0) m_pListBox->SetItemTextColor(index, kBlue);
-}
-
-void CQueryGrid::FillKeywordChoices(ROWCOL col) {
+void CQueryGrid::FillKeywordChoices(ROWCOL col, std::vector<ListItem>& choices) {
   const CGXStyle dependencyCell = GetComposedStyle(kRowDependency, col);
   const CString dependency = dependencyCell.GetValue();
   const bool customize = m_nCustomizeMode != 0;
@@ -60,21 +65,21 @@ void CQueryGrid::FillKeywordChoices(ROWCOL col) {
     if (!dependency.IsEmpty() && !m_pQueryServer->IsValidDependency(dependency.str(), keyword, m_bBlockBased))
       continue;
     // Customize mode shows no highlighting (and does not ask for it).
-    AddChoice(keyword, !customize && m_pQueryServer->IsKeywordHighlighted(keyword, m_bBlockBased));
+    AddChoice(choices, keyword, !customize && m_pQueryServer->IsKeywordHighlighted(keyword, m_bBlockBased));
   }
 
   // User-defined columns only while no dependency narrows the choice, and never inside one.
   if (dependency.IsEmpty() && !customize) {
-    for (const auto& entry : m_customCols) AddChoice(entry.first, false);
+    for (const auto& entry : m_customCols) AddChoice(choices, entry.first, false);
   }
 
   const bool operatorColumn = dependencyCell.GetIncludeControl() && dependencyCell.GetControl() == kHotSpotControl;
   if (dependency.IsEmpty() || operatorColumn) {
-    for (const char* marker : {kMathOp, kRelOp, kStringOp}) AddChoice(marker, false);
+    for (const char* marker : {kMathOp, kRelOp, kStringOp}) AddChoice(choices, marker, false);
   }
 }
 
-void CQueryGrid::FillDependencyChoices(ROWCOL col) {
+void CQueryGrid::FillDependencyChoices(ROWCOL col, std::vector<ListItem>& choices) {
   const CGXStyle keywordCell = GetComposedStyle(kRowKeyword, col);
   const CString keyword = keywordCell.GetValue();
 
@@ -82,34 +87,34 @@ void CQueryGrid::FillDependencyChoices(ROWCOL col) {
     // Every keyword of the grid, repeats included.
     for (ROWCOL c = kFirstReportCol; c <= GetColCount(); ++c) {
       const CString text = GetValueRowCol(kRowKeyword, c);
-      if (!text.IsEmpty()) AddChoice(text, false);
+      if (!text.IsEmpty()) AddChoice(choices, text, false);
     }
     return;
   }
   if (IsOperatorMarker(keyword.view())) return;  // an expression, made in the operator dialog
 
   if (IsCustomColumnCell(keywordCell)) {
-    const std::unique_ptr<std::list<std::string>> choices(GetCColDepKeywords(GetCustomColData(keyword)));
-    for (const std::string& choice : *choices) AddChoice(choice, false);
+    const std::unique_ptr<std::list<std::string>> keywords(GetCColDepKeywords(GetCustomColData(keyword)));
+    for (const std::string& choice : *keywords) AddChoice(choices, choice, false);
     return;
   }
 
-  std::list<std::string> choices;
-  m_pQueryServer->GetDependencyKeywords(IsPropertyFieldCell(keywordCell) ? kPropMarker : keyword.str(), &choices);
-  for (const std::string& choice : choices) AddChoice(choice, false);
+  std::list<std::string> keywords;
+  m_pQueryServer->GetDependencyKeywords(IsPropertyFieldCell(keywordCell) ? kPropMarker : keyword.str(), &keywords);
+  for (const std::string& choice : keywords) AddChoice(choices, choice, false);
 }
 
-void CQueryGrid::FillQualifierChoices(ROWCOL col) {
+void CQueryGrid::FillQualifierChoices(ROWCOL col, std::vector<ListItem>& choices) {
   const CGXStyle keywordCell = GetComposedStyle(kRowKeyword, col);
   const CString keyword = keywordCell.GetValue();
   if (keyword.IsEmpty()) return;
   if (IsOperatorMarker(keyword.view())) {
-    AddChoice("VALUE", false);
+    AddChoice(choices, "VALUE", false);
     return;
   }
   std::list<std::string> qualifiers;
   m_pQueryServer->GetQualifiers(IsPropertyFieldCell(keywordCell) ? kPropMarker : keyword.str(), &qualifiers);
-  for (const std::string& qualifier : qualifiers) AddChoice(qualifier, false);
+  for (const std::string& qualifier : qualifiers) AddChoice(choices, qualifier, false);
 }
 
 CString CQueryGrid::GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int /*isProperty*/,

@@ -35,12 +35,13 @@ void CLayoutDlg::FillLists() {
 
   std::list<std::string> keywords;
   if (m_pQueryServer) m_pQueryServer->GetKeywords(&keywords);
+  std::vector<ListItem> fields;  // one batch, so that a vocabulary of many thousands opens quickly
   for (const std::string& keyword : keywords) {
-    const int index = m_lstStdFields.AddString(keyword.c_str());
     const bool blue = m_nCustomizeMode != 1 && m_pQueryServer->IsKeywordHighlighted(keyword, m_bBlockBased != FALSE);
-    m_lstStdFields.SetItemTextColor(index, blue ? kHighlightColor : CLR_DEFAULT);
+    fields.push_back({keyword, 0, blue ? kHighlightColor : CLR_DEFAULT});
   }
-  for (const char* op : {qg::kMathOp, qg::kRelOp, qg::kStringOp}) m_lstStdFields.AddString(op);
+  for (const char* op : {qg::kMathOp, qg::kRelOp, qg::kStringOp}) fields.push_back({op});
+  m_lstStdFields.ReplaceItems(std::move(fields));
 
   CStringList files;
   CUserDefColAPI::GetCustomColFiles(m_strProjectFile, files);
@@ -82,12 +83,11 @@ void CLayoutDlg::SetBlockBased(bool blockBased) {
   m_lstStdFields.SetRedraw(FALSE);
   for (int index = 0; index < m_lstStdFields.GetCount(); ++index) {
     const CString text = m_lstStdFields.GetItemText(index);
-    if (m_pQueryServer->IsKeywordHighlighted(text.str(), blockBased)) {
-      m_lstStdFields.SetItemTextColor(index, kHighlightColor);
-    } else {
-      m_lstStdFields.DeleteString(UINT(index));
-      m_lstStdFields.InsertString(index, text);
-    }
+    const bool blue = m_pQueryServer->IsKeywordHighlighted(text.str(), blockBased);
+    // A plain entry, as if removed and inserted again, but without moving every entry after it
+    // (quadratic for a large vocabulary) or losing the person's selection.
+    m_lstStdFields.SetItemTextColor(index, blue ? kHighlightColor : CLR_DEFAULT);
+    if (!blue) m_lstStdFields.SetItemData(index, 0);
   }
   m_lstStdFields.SetTopIndex(top);
   m_lstStdFields.SetRedraw(TRUE);

@@ -1,6 +1,7 @@
 // The template dialog as a person meets it, realised on Qt offscreen: opening it on templates of
-// 10, 100 and 1,000 columns until the query grid's first frame is painted, and one keyword typed
-// into a cell until the grid has repainted. Run with QT_QPA_PLATFORM=offscreen (set when unset).
+// 10, 100 and 1,000 columns until the query grid's first frame is painted, the same with
+// vocabularies of 1,000 to 100,000 keywords, and one keyword typed into a cell until the grid has
+// repainted. Run with QT_QPA_PLATFORM=offscreen (set when unset).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/common/big_vocabulary.h"
 #include "bench/common/report_queries.h"
 #include "host/vocabularyserver.h"
 #include "hostapi/templatefile.h"
@@ -75,8 +77,8 @@ Environment& Env() {
 // The dialog's modal session, shown: what DoModal does before it waits for the person.
 class OpenDialog {
  public:
-  explicit OpenDialog(CTemplateFile& file)
-      : m_dialog(nullptr, &file, Env().vocabulary.get(), nullptr), m_session(m_dialog) {
+  explicit OpenDialog(CTemplateFile& file, IZRQueryServer* vocabulary = Env().vocabulary.get())
+      : m_dialog(nullptr, &file, vocabulary, nullptr), m_session(m_dialog) {
     if (!m_session.Running()) throw std::runtime_error("the dialog did not open");
     m_window = mirel::qt::WidgetOf(&m_dialog);
     m_view = mirel::gridqt::ViewOf(*m_dialog.GetLayoutDlg()->GetGrid());
@@ -123,6 +125,27 @@ void Open(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 
+// The page lists every keyword and the current Keyword cell offers them all.
+void OpenWithVocabulary(benchmark::State& state) {
+  Env();
+  std::string error;
+  const auto vocabulary = mirel::VocabularyQueryServer::LoadFromText(bench::VocabularyText(int(state.range(0))),
+                                                                     "bench.json", error);
+  if (!vocabulary) return state.SkipWithError(error.c_str());
+  CTemplateFile file;
+  file.getTemplateData()->m_reportName = "Benchmark";
+  for (auto _ : state) {
+    auto dialog = std::make_unique<OpenDialog>(file, vocabulary.get());
+    dialog->Grid().SetCurrentCell(qg::kRowKeyword, qg::kFirstReportCol);
+    if (!dialog->WaitForPaints(1)) state.SkipWithError("the grid was never painted");
+    state.PauseTiming();
+    dialog.reset();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
 // Types a keyword into the Keyword cell of the last report column (alternating two keywords, so
 // that every iteration changes the cell) and waits for the grid's repaint.
 void TypeKeyword(benchmark::State& state) {
@@ -148,6 +171,7 @@ void TypeKeyword(benchmark::State& state) {
 }
 
 BENCHMARK(Open)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenWithVocabulary)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(TypeKeyword)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,14 +1,12 @@
 // Vocabularies of 1,000 to 100,000 keywords: reading the file, and filling the drop-down of a
-// keyword cell (every keyword, in order). The keywords come in descending order, the worst case
-// for a sorted list box, which inserts each entry in place. Run with --benchmark_counters_tabular=true.
+// keyword cell (every keyword, in order). Run with --benchmark_counters_tabular=true.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
 #include "app/choicelist.h"
+#include "bench/common/big_vocabulary.h"
 #include "host/vocabularyserver.h"
 #include "platform/mfc/scripted.h"
 #include "querygrid/QueryGrid.h"
@@ -16,19 +14,6 @@
 
 namespace {
 
-std::string VocabularyText(int keywords) {
-  nlohmann::ordered_json list = nlohmann::ordered_json::array();
-  list.push_back({{"name", "DESIGN"}, {"dependsOn", {"DESIGN"}}, {"highlightDesign", true}});
-  for (int i = 1; i < keywords; ++i)
-    list.push_back({{"name", "KEYWORD_" + std::to_string(keywords - i)}, {"title", "Keyword " + std::to_string(i)},
-                    {"width", "10"}, {"dependsOn", {"DESIGN"}}});
-  const nlohmann::ordered_json root = {
-      {"format", "mirel-vocabulary"}, {"formatVersion", 1},
-      {"propertyMarkers", {{"qualifier", "<PROPERTY>"}, {"keyword", "PROPERTY"}}},
-      {"specialWidths", {{"PROP", "20"}, {"MATH-OP", "12"}, {"RELOP", "12"}, {"STRINGOP", "20"}}},
-      {"keywords", list}};
-  return root.dump(1);
-}
 
 std::unique_ptr<mirel::VocabularyQueryServer> Load(const std::string& text, benchmark::State& state) {
   std::string error;
@@ -38,7 +23,7 @@ std::unique_ptr<mirel::VocabularyQueryServer> Load(const std::string& text, benc
 }
 
 void ReadVocabulary(benchmark::State& state) {
-  const std::string text = VocabularyText(int(state.range(0)));
+  const std::string text = bench::VocabularyText(int(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(Load(text, state));
   state.SetComplexityN(state.range(0));
 }
@@ -48,7 +33,7 @@ void KeywordChoices(benchmark::State& state) {
   mirel::AddResourceModule(mirel::LibraryResources());
   mirel::ScriptedInteraction script;
   mirel::ScopedInteraction scope(script);
-  const auto server = Load(VocabularyText(int(state.range(0))), state);
+  const auto server = Load(bench::VocabularyText(int(state.range(0))), state);
   if (!server) return;
   CTmpltQueryList queries;
   CQueryGrid grid(nullptr, server.get());

@@ -18,6 +18,21 @@ int CListBox::AddString(LPCTSTR text) {
   return index;
 }
 
+void CListBox::ReplaceItems(std::vector<ListItem> items) {
+  ListItems fresh;
+  fresh.Assign(std::move(items), (GetStyle() & LBS_SORT) != 0);
+  const bool selectionShown = m_curSel != LB_ERR || m_topIndex != 0;
+  m_curSel = LB_ERR;
+  m_topIndex = 0;
+  if (fresh.All() != m_items.All()) {
+    m_items = std::move(fresh);
+    Changed(mirel::WndChange::Items);
+  } else if (selectionShown) {
+    Changed(mirel::WndChange::Selection);
+    Changed(mirel::WndChange::TopIndex);
+  }
+}
+
 int CListBox::InsertString(int index, LPCTSTR text) {
   const int at = m_items.Insert(index, text ? text : "");
   if (at == LB_ERR) return LB_ERR;

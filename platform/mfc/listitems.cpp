@@ -16,6 +16,15 @@ int ListItems::Add(std::string text, bool sorted) {
   return int(at - m_items.begin());
 }
 
+void ListItems::Assign(std::vector<ListItem> items, bool sorted) {
+  // Stable, so that equal entries keep the order they came in, as with one Add after another.
+  if (sorted)
+    std::stable_sort(items.begin(), items.end(), [](const ListItem& a, const ListItem& b) {
+      return mirel::CompareNoCase(a.text, b.text) < 0;
+    });
+  m_items = std::move(items);
+}
+
 int ListItems::Insert(int index, std::string text) {
   if (index < 0) {
     m_items.push_back({std::move(text)});

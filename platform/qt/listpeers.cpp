@@ -92,9 +92,11 @@ class ListBoxPeer final : public QtPeer {
     list->clear();
     const int height = Model().GetItemHeight();
     for (const ListItem& item : Model().Items()) {
-      auto* row = new QListWidgetItem(ToQString(item.text), list);
+      // Made whole before it joins the list: each change to a listed item looks the item up.
+      auto* row = new QListWidgetItem(ToQString(item.text));
       row->setSizeHint(QSize(0, height));
       if (item.color != CLR_DEFAULT) row->setForeground(ToQColor(item.color));
+      list->addItem(row);
     }
     list->setCurrentRow(Model().GetCurSel());
     if (Model().GetCurSel() < 0) list->clearSelection();

@@ -41,14 +41,21 @@ TEST_P(SortedOrder, ListAndComboSortWithoutRegardToCase) {
   list.Create(WS_CHILD | LBS_SORT, CRect(0, 0, 10, 10), &parent, 1);
   CComboBox combo;
   combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, CRect(0, 0, 10, 10), &parent, 2);
+  CListBox batch;  // the same entries in one ReplaceItems: the same order, equal entries included
+  batch.Create(WS_CHILD | LBS_SORT, CRect(0, 0, 10, 10), &parent, 3);
+  std::vector<ListItem> items;
   for (const char* text : GetParam().added) {
     list.AddString(text);
     combo.AddString(text);
+    items.push_back({text});
   }
+  batch.ReplaceItems(items);
   ASSERT_EQ(list.GetCount(), int(GetParam().expected.size()));
+  ASSERT_EQ(batch.GetCount(), int(GetParam().expected.size()));
   for (size_t i = 0; i < GetParam().expected.size(); ++i) {
     EXPECT_EQ(list.GetItemText(int(i)), CString(GetParam().expected[i])) << i;
     EXPECT_EQ(combo.GetItemText(int(i)), CString(GetParam().expected[i])) << i;
+    EXPECT_EQ(batch.GetItemText(int(i)), CString(GetParam().expected[i])) << i;
   }
 }
 
@@ -104,6 +111,26 @@ TEST_F(Lists, SelectionFollowsItsItemAcrossInsertAndDelete) {
   EXPECT_EQ(sorted.SetCurSel(7), LB_ERR);
   EXPECT_EQ(sorted.DeleteString(9), LB_ERR);
   EXPECT_TRUE(parent.notes.empty());  // programmatic changes notify nobody
+}
+
+TEST_F(Lists, ReplacingTheItemsKeepsTheirColoursAndClearsTheSelectionAsResetContentDoes) {
+  for (const char* text : {"b", "D", "f"}) sorted.AddString(text);
+  sorted.SetCurSel(1);
+  sorted.ReplaceItems({{"e"}, {"d", 7, RGB(0, 0, 255)}, {"A"}, {"D"}});
+  const std::vector<std::string> expected{"A", "d", "D", "e"};
+  ASSERT_EQ(sorted.GetCount(), int(expected.size()));
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(sorted.GetItemText(int(i)).str(), expected[i]) << i;
+  EXPECT_EQ(sorted.GetItemTextColor(1), COLORREF(0xFF0000));
+  EXPECT_EQ(sorted.GetItemData(1), 7u);
+  EXPECT_EQ(sorted.GetItemTextColor(2), CLR_DEFAULT);
+  EXPECT_EQ(sorted.GetCurSel(), LB_ERR);
+
+  sorted.SetCurSel(2);  // the same entries again: still no selection
+  sorted.ReplaceItems({{"D"}, {"A"}, {"d", 7, RGB(0, 0, 255)}, {"e"}});
+  EXPECT_EQ(sorted.GetItemText(1), CString("D")) << "equal entries keep the order they came in";
+  EXPECT_EQ(sorted.GetCurSel(), LB_ERR);
+  sorted.ReplaceItems({});
+  EXPECT_EQ(sorted.GetCount(), 0);
 }
 
 TEST_F(Lists, InsertStringNeverSortsAndItemDataAndColoursStayWithTheItem) {

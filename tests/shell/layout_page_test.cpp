@@ -28,8 +28,10 @@ TEST_F(ShellTest, StandardListIsSortedWithOperatorsAndBlueForTheStructure) {
     list.SetTopIndex(3);
     ASSERT_EQ(list.GetTopIndex(), 3);
     const int invalidations = list.InvalidationCount();
+    list.SetCurSel(list.FindStringExact(-1, "REFDES"));
     mirel::script::Click(d, CCreateTmpltDlg::kBlockBasedId);
     EXPECT_EQ(ColorOf(list, "REFDES"), CLR_DEFAULT);
+    EXPECT_EQ(list.GetItemText(list.GetCurSel()), "REFDES") << "recolouring keeps the selection";
     EXPECT_EQ(ColorOf(list, "BLOCK"), CLayoutDlg::kHighlightColor);
     EXPECT_EQ(list.GetCount(), 7);
     EXPECT_EQ(list.GetTopIndex(), 3);

@@ -88,6 +88,18 @@ TEST_F(Realised, ModelChangesReachTheWidgets) {
   EXPECT_EQ(list->count(), 4);
   dialog.m_list.SetRedraw(TRUE);
   EXPECT_EQ(list->count(), 5);
+  // Refilled with what it shows, the widget keeps its rows; anything new is shown whole.
+  std::vector<ListItem> same = dialog.m_list.Items();
+  const QListWidgetItem* first = list->item(0);
+  dialog.m_list.SetCurSel(2);
+  dialog.m_list.ReplaceItems(same);
+  EXPECT_EQ(list->item(0), first);
+  EXPECT_EQ(list->currentRow(), -1);
+  same.push_back({"zeta", 0, RGB(0, 0, 255)});
+  dialog.m_list.ReplaceItems(same);
+  ASSERT_EQ(list->count(), 6);
+  EXPECT_EQ(list->item(5)->text(), QString("zeta"));
+  EXPECT_EQ(list->item(5)->foreground().color(), QColor(0, 0, 255));
 
   dialog.m_combo.SetCurSel(1);
   EXPECT_EQ(WidgetAs<QComboBox>(&dialog.m_combo)->currentText(), QString("REFDES"));
