@@ -120,6 +120,7 @@ class CQueryGrid : public CGXGridWnd {
   void FillComboBox(DWORD row, DWORD col);
   CString GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int isProperty, DWORD col);
   std::list<std::string>* GetCColDepKeywords(CCustomColData* data);
+  std::string KeywordChoicesKey(ROWCOL col);
   void FillKeywordChoices(ROWCOL col, std::vector<ListItem>& choices);
   void FillDependencyChoices(ROWCOL col, std::vector<ListItem>& choices);
   void FillQualifierChoices(ROWCOL col, std::vector<ListItem>& choices);
@@ -143,6 +144,7 @@ class CQueryGrid : public CGXGridWnd {
 
   // ---- members (all zero or empty after construction but the servers and the list box) ----
   CZRGridACListBox* m_pListBox = nullptr;  // owned: the drop-down list shared by all 1048 cells
+  std::string m_heldKeywordChoices;        // KeywordChoicesKey of what m_pListBox holds, or ""
   IServer* m_pServer = nullptr;            // borrowed
   IZRQueryServer* m_pQueryServer = nullptr;  // borrowed
   std::list<CTmpltQuery*>* m_pQueries = nullptr;  // borrowed

@@ -1,5 +1,6 @@
 // The drop-down choices of the combo cells (Keyword, Dependency, Qualifier, Alignment), the
 // dependency a new column takes by itself, and the dependency choices of a user-defined column.
+#include <cstdint>
 #include <memory>
 #include <set>
 
@@ -27,6 +28,11 @@ void AddChoice(std::vector<ListItem>& choices, const CString& text, bool blue) {
 
 void CQueryGrid::FillComboBox(DWORD row, DWORD col) {
   if (!m_pListBox) return;
+  // The current cell is composed at every paint and every read of its value: the vocabulary's
+  // keywords are listed once for as long as what they depend on stays the same.
+  std::string keywordChoices = row == kRowKeyword && m_pQueryServer ? KeywordChoicesKey(col) : std::string();
+  if (!keywordChoices.empty() && keywordChoices == m_heldKeywordChoices) return;
+  m_heldKeywordChoices = std::move(keywordChoices);
   if (!m_pQueryServer && row != kRowAlignment) {
     m_pListBox->ResetContent();
     return;
@@ -49,9 +55,19 @@ void CQueryGrid::FillComboBox(DWORD row, DWORD col) {
     default:
       break;
   }
-  // In one go: quadratic entry by entry for a large vocabulary. The current cell is composed at
-  // every paint, and mostly its choices are those of the last time.
+  // In one go: quadratic entry by entry for a large vocabulary.
   m_pListBox->ReplaceItems(std::move(choices));
+}
+
+// All that FillKeywordChoices reads besides the vocabulary, which does not change under the grid.
+std::string CQueryGrid::KeywordChoicesKey(ROWCOL col) {
+  const CGXStyle dependencyCell = GetComposedStyle(kRowDependency, col);
+  const bool operatorColumn = dependencyCell.GetIncludeControl() && dependencyCell.GetControl() == kHotSpotControl;
+  std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(m_pQueryServer));
+  key += {m_nCustomizeMode != 0 ? 'C' : 'T', m_bBlockBased ? 'B' : 'D', operatorColumn ? 'O' : '-', '\x1f'};
+  key += dependencyCell.GetValue().str();
+  for (const auto& entry : m_customCols) (key += '\x1f') += entry.first.str();
+  return key;
 }
 
 void CQueryGrid::FillKeywordChoices(ROWCOL col, std::vector<ListItem>& choices) {

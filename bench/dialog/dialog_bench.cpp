@@ -1,12 +1,13 @@
 // The template dialog as a person meets it, realised on Qt offscreen: opening it on templates of
 // 10, 100 and 1,000 columns until the query grid's first frame is painted, the same with
-// vocabularies of 1,000 to 100,000 keywords, and one keyword typed into a cell until the grid has
-// repainted. Run with QT_QPA_PLATFORM=offscreen (set when unset).
+// vocabularies of 1,000 to 100,000 keywords (and the Keyword cell's drop-down opened), and one
+// keyword typed into a cell until the grid has repainted. Run with QT_QPA_PLATFORM=offscreen (set when unset).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QListWidget>
 #include <QWidget>
 #include <memory>
 #include <stdexcept>
@@ -18,6 +19,7 @@
 #include "hostapi/templatefile.h"
 #include "hostapi/zrcontrols.h"
 #include "platform/gridqt/gxqtpeer.h"
+#include "platform/gridqt/gxqtview.h"
 #include "platform/mfc/scripted.h"
 #include "platform/qt/qtbackend.h"
 #include "platform/qt/qtplatform.h"
@@ -146,6 +148,30 @@ void OpenWithVocabulary(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 
+// The current Keyword cell's drop-down opened until it is shown, with every keyword in it.
+void DropDownWithVocabulary(benchmark::State& state) {
+  Env();
+  std::string error;
+  const auto vocabulary = mirel::VocabularyQueryServer::LoadFromText(bench::VocabularyText(int(state.range(0))),
+                                                                     "bench.json", error);
+  if (!vocabulary) return state.SkipWithError(error.c_str());
+  CTemplateFile file;
+  file.getTemplateData()->m_reportName = "Benchmark";
+  OpenDialog dialog(file, vocabulary.get());
+  dialog.Grid().SetCurrentCell(qg::kRowKeyword, qg::kFirstReportCol);
+  dialog.WaitForPaints(1);
+  auto* view = mirel::gridqt::ViewOf(dialog.Grid());
+  for (auto _ : state) {
+    if (!view->OpenDropDown() || !view->DropDown()) return state.SkipWithError("no drop-down");
+    if (view->DropDown()->count() < state.range(0)) state.SkipWithError("the drop-down lacks keywords");
+    state.PauseTiming();
+    view->DropDown()->hide();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
 // Types a keyword into the Keyword cell of the last report column (alternating two keywords, so
 // that every iteration changes the cell) and waits for the grid's repaint.
 void TypeKeyword(benchmark::State& state) {
@@ -172,6 +198,7 @@ void TypeKeyword(benchmark::State& state) {
 
 BENCHMARK(Open)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenWithVocabulary)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DropDownWithVocabulary)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(TypeKeyword)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

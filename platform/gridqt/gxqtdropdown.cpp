@@ -37,8 +37,10 @@ DropDownList::DropDownList(QWidget* parent, QLineEdit* editor) : QListWidget(par
 void DropDownList::Open(const CListBox& listBox, const QRect& cell, const QString& text) {
   clear();
   for (const ListItem& entry : listBox.Items()) {
-    auto* item = new QListWidgetItem(ToQString(CString(entry.text)), this);
+    // Made whole before it joins the list: each change to a listed item looks the item up.
+    auto* item = new QListWidgetItem(ToQString(CString(entry.text)));
     if (entry.color != CLR_DEFAULT) item->setForeground(ToQColor(entry.color));
+    addItem(item);
   }
   const int exact = listBox.FindStringExact(-1, ToCString(text).GetString());
   if (exact >= 0) setCurrentRow(exact);

@@ -122,6 +122,34 @@ TEST_F(RulesTest, CustomizeModeNeverAsksForHighlighting) {
   EXPECT_GT(queries.highlightQuestions, 0);
 }
 
+// The current cell is composed at every paint; its keyword list is made once, and made again
+// whenever anything it depends on changes, the list box having held another row's choices included.
+TEST_F(RulesTest, KeywordChoicesAreComposedOnceAndFollowWhatTheyDependOn) {
+  const std::vector<Choice> first = Choices(kRowKeyword, 3);
+  const int asked = queries.highlightQuestions;
+  ASSERT_GT(asked, 0);
+  EXPECT_EQ(Choices(kRowKeyword, 3), first);
+  EXPECT_EQ(queries.highlightQuestions, asked) << "composed again while nothing changed";
+
+  Register("LATE");
+  const std::vector<Choice> withLate = Choices(kRowKeyword, 3);
+  EXPECT_NE(std::find(withLate.begin(), withLate.end(), Choice{"LATE", false}), withLate.end());
+
+  const int before = queries.highlightQuestions;
+  grid->SetBlockBased(true);
+  (void)Choices(kRowKeyword, 3);
+  EXPECT_GT(queries.highlightQuestions, before);
+  grid->SetBlockBased(false);
+
+  EXPECT_FALSE(Choices(kRowAlignment, 3).empty());
+  EXPECT_EQ(Choices(kRowKeyword, 3), withLate) << "back from another row's choices";
+
+  ASSERT_TRUE(Type(kRowDependency, 3, "A"));
+  std::vector<Choice> narrowed = Choices(kRowKeyword, 3);
+  std::sort(narrowed.begin(), narrowed.end());
+  EXPECT_EQ(narrowed, (std::vector<Choice>{{"B", false}, {"C", true}, {"PROP", false}}));
+}
+
 TEST_F(RulesTest, UserDefinedColumnWhoseSubColumnsAllDependOffersNothing) {
   Register("BOUND", {{"B", "A"}, {"C", "B"}});
   ASSERT_TRUE(Type(kRowKeyword, 2, "A"));
