@@ -4,11 +4,14 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 
 #include "customcols/CustomColDlg.h"
 #include "dialog_fixture.h"
+#include "host/atomicwrite.h"
 #include "host/vocabularyserver.h"
 #include "startup/tddversion.h"
 
@@ -173,6 +176,53 @@ TEST_F(Editor, FailedSaveIsReportedWithThePathAndTheReason) {
   EXPECT_FALSE(message.args[1].Text().empty());
   EXPECT_FALSE(std::filesystem::exists(path));
 }
+
+// The disk failing under Save (through the writer's test seam): the reason is shown, the old file
+// stays whole with no temporary file beside it, and the editor keeps the change for the next try.
+class InjectedSaveFailure : public Editor, public ::testing::WithParamInterface<mirel::testing::SaveStep> {
+ protected:
+  void TearDown() override { mirel::testing::FailSaveStep(std::nullopt); }
+};
+
+TEST_P(InjectedSaveFailure, TellsWhyKeepsTheOldFileAndTheChange) {
+  const std::string path = PutColumn(otherDir, "pins.txt", "PINLIST");
+  const std::string before = mirel::test::ReadFile(path);
+  const auto filesIn = [](const std::string& dir) {
+    return std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator());
+  };
+  const auto files = filesIn(otherDir);
+  auto file = Load(path);
+  ASSERT_TRUE(file);
+  Run(*file, [&](CDialog& dialog) {
+    script.AnswerMessage("ZRREPS-260", IDOK);
+    Type(dialog, CCustomColDlg::kNameEditId, "RENAMED");
+    mirel::testing::FailSaveStep(GetParam(), EIO);
+    Click(dialog, CCustomColDlg::kSaveId);
+    mirel::testing::FailSaveStep(std::nullopt);
+    EXPECT_EQ(mirel::test::ReadFile(path), before);
+    EXPECT_EQ(filesIn(otherDir), files) << "no temporary file is left";
+    EXPECT_FALSE(dialog.HasEnded());
+    Click(dialog, CCustomColDlg::kSaveId);
+    Click(dialog, IDCANCEL);
+  });
+  ASSERT_EQ(Messages().size(), 1u) << Questions();
+  const mirel::AskedQuestion& message = script.Asked().front();
+  EXPECT_EQ(message.code, "ZRREPS-260");
+  ASSERT_EQ(message.args.size(), 2u);
+  EXPECT_EQ(message.args[0].Text(), path);
+  EXPECT_NE(message.args[1].Text().find(std::strerror(EIO)), std::string::npos) << message.args[1].Text();
+  EXPECT_EQ(Load(path)->getCustomColData()->m_name, "RENAMED");
+}
+
+std::string StepName(const ::testing::TestParamInfo<mirel::testing::SaveStep>& info) {
+  static const char* const names[] = {"Write", "FileSync", "Rename", "FolderSync"};
+  return names[int(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, InjectedSaveFailure,
+                         ::testing::Values(mirel::testing::SaveStep::Write, mirel::testing::SaveStep::FileSync,
+                                           mirel::testing::SaveStep::Rename, mirel::testing::SaveStep::FolderSync),
+                         StepName);
 
 // ---- help and keys -------------------------------------------------------------------------------
 
