@@ -7,6 +7,7 @@
 #include "app/dialogkinds.h"
 #include "app/scriptprogram.h"
 #include "app/scriptrunner.h"
+#include "host/atomicwrite.h"
 #include "platform/mfc/dialog.h"
 
 namespace mirel::cli {
@@ -31,14 +32,10 @@ void PrintUnanswered(Output& out, const UnansweredQuestion& question) {
 }
 
 // Prints every question as it is answered, every dialog as it opens and every help call.
-void ConnectRecords(MessageRouter& router, Output& out, std::unique_ptr<ScriptRunner>& runner) {
+void ConnectRecords(MessageRouter& router, Output& out) {
   ScriptedInteraction& interaction = router.Interaction();
-  interaction.SetObserver([&out, &runner](const AskedQuestion& asked) {
-    if (runner) runner->NoteSaves();
-    out.Answered(asked);
-  });
-  interaction.SetOpenObserver([&out, &runner](CDialog& dialog) {
-    if (runner) runner->NoteSaves();
+  interaction.SetObserver([&out](const AskedQuestion& asked) { out.Answered(asked); });
+  interaction.SetOpenObserver([&out](CDialog& dialog) {
     out.DialogOpened(dialog.GetTemplateId(), dialog.GetWindowTextString().str());
   });
   interaction.SetHelpObserver([&out](const HelpRequest& request) { out.Help(request.context); });
@@ -78,12 +75,16 @@ int RunOnDialog(const DialogKind& kind, Services& services, const std::optional<
                 MessageRouter& router, Output& out, const std::vector<ScriptStep>& steps,
                 std::unique_ptr<ScriptRunner>& runner) {
   runner = std::make_unique<ScriptRunner>(services, nullptr, router, out);
+  // Each file is printed as it is saved, by whichever dialog saves it (nested editors too).
+  ObserveSavedFiles([&out](const std::string& path) { out.Saved(path); });
+  struct StopObserving {
+    ~StopObserving() { ObserveSavedFiles(nullptr); }
+  } stopObserving;
   DialogKindContext context(services, file);
   size_t next = 0;
   bool opened = false;
   router.Interaction().AnswerDialog(kind.templateId, [&](CDialog& dialog) {
     opened = true;
-    if (context.SavedFile()) runner->WatchSavedFile(context.SavedFile());
     runner->RunInDialog(dialog, steps, next, true);
   });
   std::string error;
@@ -116,7 +117,7 @@ int RunScript(const CommonOptions& options, const std::optional<std::string>& fi
   Output out(stdout, options.format);
   MessageRouter router(options);
   std::unique_ptr<ScriptRunner> runner;
-  ConnectRecords(router, out, runner);
+  ConnectRecords(router, out);
   auto where = [&runner]() { return runner ? runner->Where() : std::string(); };
   const DialogKind* kind = nullptr;
   if (!dialogKind.empty() && !(kind = FindDialogKind(dialogKind))) {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/dialogkinds.h"
-#include "customcols/ColumnEditorLaunch.h"
 #include "customcols/CustomColMainDlg.h"
+#include "customcols/UserDefColAPI.h"
 #include "hostapi/templatefile.h"
 
 namespace mirel::cli {
@@ -25,19 +25,7 @@ bool RunColumnDialog(DialogKindContext& context, std::string& error) {
     error = "the query server's vocabulary (tdd/vocabulary.json) cannot be read";
     return false;
   }
-  // The file object lives only while the editor runs; its path is followed until then.
-  const CCustomColFile* open = nullptr;
-  std::string path = file.value_or("");
-  context.WatchSavedFile([&] {
-    if (open) path = open->getCustomColFile();
-    return path;
-  });
-  LaunchColumnEditor(&context.GetServices().Server(), CString(file.value_or("")),
-                     [&](const CCustomColFile& opened) { open = &opened; },
-                     [&](const CCustomColFile& closed) {
-                       path = closed.getCustomColFile();
-                       open = nullptr;
-                     });
+  CUserDefColAPI::LaunchCustomColDlg(&context.GetServices().Server(), CString(file.value_or("")));
   return true;
 }
 

@@ -19,7 +19,6 @@ bool RunTemplateDialog(DialogKindContext& context, std::string& error) {
   Services& services = context.GetServices();
   CCreateTmpltDlg dialog(&services.Server(), &templateFile, &services.QueryServer(), nullptr);
   dialog.SetProjectFile(CString(ProjectFileFor(context.Options(), file)));
-  context.WatchSavedFile([&templateFile] { return templateFile.getTemplateFile(); });
   dialog.DoModal();
   const CLayoutDlg* page = dialog.GetLayoutDlg();
   if (page && page->m_bLoadFailed) context.SetLoadRefused();

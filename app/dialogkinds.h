@@ -22,11 +22,6 @@ class DialogKindContext {
   const CommonOptions& Options() const { return m_services.Options(); }
   const std::optional<std::string>& File() const { return m_file; }
 
-  // The file the dialog saves: `currentPath` is asked after every step and question, and a
-  // file written there (or a new path) prints {"saved":PATH}.
-  void WatchSavedFile(std::function<std::string()> currentPath) { m_savedFile = std::move(currentPath); }
-  const std::function<std::string()>& SavedFile() const { return m_savedFile; }
-
   // The dialog ended while it opened because loading FILE stopped at a keyword that was
   // refused: the script does not run and the exit status is 1, as for the bare grid.
   void SetLoadRefused() { m_loadRefused = true; }
@@ -35,7 +30,6 @@ class DialogKindContext {
  private:
   Services& m_services;
   std::optional<std::string> m_file;
-  std::function<std::string()> m_savedFile;
   bool m_loadRefused = false;
 };
 

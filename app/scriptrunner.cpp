@@ -1,8 +1,6 @@
 // The runner of `mirel script`: each step is what a person does to the open dialog or its grid.
 #include "app/scriptrunner.h"
 
-#include <sys/stat.h>
-
 #include <deque>
 
 #include "app/choicelist.h"
@@ -136,7 +134,6 @@ void ScriptRunner::Run(const ScriptStep& step) {
     case ScriptVerb::End: break;  // closes a block while reading
     default: EditCommand(step); break;
   }
-  NoteSaves();
 }
 
 CDialog& ScriptRunner::RequireDialog(const ScriptStep& step) const {
@@ -395,33 +392,6 @@ void ScriptRunner::Drag(const ScriptStep& step) {
   const DROPEFFECT effect = source ? source->SimulateDragTo(index, grid, CPoint(point.x, point.y))
                                    : mirel::DoDragDrop(DropData(command.text), DROPEFFECT_COPY, grid, CPoint(point.x, point.y));
   if (effect == DROPEFFECT_NONE) m_out.DropRefused();
-}
-
-// ---- saved files --------------------------------------------------------------------------------
-
-ScriptRunner::FileState ScriptRunner::Look(const std::string& path) {
-  FileState state;
-  state.path = path;
-  struct stat info {};
-  if (path.empty() || ::stat(path.c_str(), &info) != 0) return state;
-  state.exists = true;
-  state.inode = info.st_ino;
-  state.size = static_cast<unsigned long long>(info.st_size);
-  state.modified = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-  return state;
-}
-
-void ScriptRunner::WatchSavedFile(std::function<std::string()> currentPath) {
-  m_savedPath = std::move(currentPath);
-  m_savedState = Look(m_savedPath ? m_savedPath() : std::string());
-}
-
-void ScriptRunner::NoteSaves() {
-  if (!m_savedPath) return;
-  const FileState now = Look(m_savedPath());
-  if (now == m_savedState) return;
-  m_savedState = now;
-  if (now.exists) m_out.Saved(now.path);
 }
 
 }  // namespace mirel::cli

@@ -3,7 +3,6 @@
 // bare query grid of a GridSession; with `--dialog KIND` they work the kind's dialog, and each
 // `dialog ID ... end` block is queued as the answer to the next dialog with that template id.
 // Grid verbs act on the grid of the open dialog, control verbs on its controls (dialogcontrols.h).
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,10 +35,6 @@ class ScriptRunner {
   void RunInDialog(CDialog& dialog, const std::vector<ScriptStep>& steps, size_t& next, bool last);
 
   bool FoundInvalid() const { return m_foundInvalid; }
-  // Asked after every step and question: the path of the file the dialog saves ("" none).
-  void WatchSavedFile(std::function<std::string()> currentPath);
-  // Prints {"saved":PATH} when the watched file was written since the last look.
-  void NoteSaves();
   // Where the current step is, for messages: "script line 3: " ("" outside the steps).
   std::string Where() const;
 
@@ -83,17 +78,6 @@ class ScriptRunner {
   std::vector<CDialog*> m_dialogs;  // the open dialogs being worked, innermost last
   int m_line = 0;
   bool m_foundInvalid = false;
-
-  struct FileState {
-    std::string path;
-    unsigned long long inode = 0, size = 0;
-    long long modified = 0;
-    bool exists = false;
-    bool operator==(const FileState&) const = default;
-  };
-  static FileState Look(const std::string& path);
-  std::function<std::string()> m_savedPath;
-  FileState m_savedState;
 };
 
 }  // namespace mirel::cli

@@ -94,8 +94,13 @@ bool PutInPlace(const std::string& temp, const std::string& target, bool exists,
 }
 
 std::atomic<unsigned> g_counter{0};
+std::function<void(const std::string&)> g_savedObserver;
 
 }  // namespace
+
+void ObserveSavedFiles(std::function<void(const std::string& path)> observer) {
+  g_savedObserver = std::move(observer);
+}
 
 namespace testing {
 void FailSaveStep(std::optional<SaveStep> step, int err) {
@@ -170,6 +175,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
   }
   if (swapped) ::unlink(temp.c_str());  // the old content
   error.clear();
+  if (g_savedObserver) g_savedObserver(path);
   return true;
 }
 
