@@ -6,9 +6,10 @@
 #include "platform/grid/gxwnd.h"
 
 namespace {
-constexpr int kButtonGapDlu = 6;
-constexpr int kMinWidthDlu = 525;
-constexpr int kMinHeightDlu = 475;
+// Pixels at the classic dialog font (CZRWinAPI::ConvertToCorrectDLU scales them).
+constexpr int kButtonGap = 6;
+constexpr int kMinWidth = 525;
+constexpr int kMinHeight = 475;
 
 CGXGridWnd* AsGrid(CWnd* wnd) { return dynamic_cast<CGXGridWnd*>(wnd); }
 }  // namespace
@@ -23,7 +24,7 @@ void CCustomColDlg::OnSize(UINT type, int cx, int cy) {
   const CRect help = m_btnHelp.GetRectInParent();
   const int width = int(help.Width());
   const int height = int(help.Height());
-  const int gap = CZRWinAPI::ConvertToCorrectDLU(kButtonGapDlu, 1);
+  const int gap = CZRWinAPI::ConvertToCorrectDLU(kButtonGap, 1);
   int left = int(client.right) - width - gap;
   for (CButton* button : {&m_btnHelp, &m_btnClose, &m_btnSaveAs, &m_btnSave}) {
     button->MoveWindow(left, int(button->GetRectInParent().top), width, height);
@@ -33,8 +34,8 @@ void CCustomColDlg::OnSize(UINT type, int cx, int cy) {
 }
 
 void CCustomColDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
-  const int minHeight = CZRWinAPI::ConvertToCorrectDLU(kMinHeightDlu, 0);
-  info->ptMinTrackSize.x = CZRWinAPI::ConvertToCorrectDLU(kMinWidthDlu, 1);
+  const int minHeight = CZRWinAPI::ConvertToCorrectDLU(kMinHeight, 0);
+  info->ptMinTrackSize.x = CZRWinAPI::ConvertToCorrectDLU(kMinWidth, 1);
   info->ptMinTrackSize.y = minHeight;
   info->ptMaxTrackSize.y = minHeight;
   CDialog::OnGetMinMaxInfo(info);

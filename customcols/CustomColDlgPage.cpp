@@ -5,8 +5,9 @@
 #include "shell/LayoutDlg.h"
 
 namespace {
-constexpr int kPageLeftDlu = 5;
-constexpr int kPageGapDlu = 6;
+// Pixels at the classic dialog font (CZRWinAPI::ConvertToCorrectDLU scales them).
+constexpr int kPageLeft = 5;
+constexpr int kPageGap = 6;
 }  // namespace
 
 CCustomColDlg::~CCustomColDlg() {
@@ -42,8 +43,8 @@ void CCustomColDlg::PlacePage() {
   GetClientRect(&client);
   const CRect name = m_editName.GetRectInParent();
   const CRect save = m_btnSave.GetRectInParent();
-  const int left = int(client.left) + CZRWinAPI::ConvertToCorrectDLU(kPageLeftDlu, 1);
-  const int top = int(name.bottom) + CZRWinAPI::ConvertToCorrectDLU(kPageGapDlu, 1);
+  const int left = int(client.left) + CZRWinAPI::ConvertToCorrectDLU(kPageLeft, 1);
+  const int top = int(name.bottom) + CZRWinAPI::ConvertToCorrectDLU(kPageGap, 1);
   m_pLayoutDlg->MoveWindow(left, top, int(client.right) - left, int(save.top) - top);
 }
 

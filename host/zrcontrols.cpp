@@ -4,9 +4,13 @@
 
 namespace {
 
+// The base units of the font the dialogs' pixel sizes were laid out for.
+constexpr int kClassicBaseX = 6;
+constexpr int kClassicBaseY = 13;
+
 bool g_initialised = false;
-int g_baseX = 6;   // average character width of the dialog font, pixels
-int g_baseY = 13;  // its character height
+int g_baseX = kClassicBaseX;  // average character width of the dialog font, pixels
+int g_baseY = kClassicBaseY;  // its character height
 
 // value * numerator / denominator, rounded to nearest with halves away from zero (as MulDiv).
 int MulDiv(int value, int numerator, int denominator) {
@@ -26,7 +30,7 @@ int InitZRControlsDll() {
 bool IsZRControlsDllInitialised() { return g_initialised; }
 
 int CZRWinAPI::ConvertToCorrectDLU(int value, int nHorizontal) {
-  return nHorizontal ? MulDiv(value, g_baseX, 4) : MulDiv(value, g_baseY, 8);
+  return nHorizontal ? MulDiv(value, g_baseX, kClassicBaseX) : MulDiv(value, g_baseY, kClassicBaseY);
 }
 
 void CZRWinAPI::SetDialogBaseUnits(int baseX, int baseY) {

@@ -44,10 +44,11 @@ class CZRStringParser {
 
 class CZRWinAPI {
  public:
-  // Dialog units to pixels: horizontal (nHorizontal != 0) value * baseX / 4, vertical
-  // value * baseY / 8, rounded to the nearest pixel (halves away from zero). The base units are
-  // those of the dialog font, 6 x 13 pixels (8-point sans serif at 96 dpi) unless the window
-  // layer sets its own.
+  // Pixels laid out for the classic dialog font (8-point sans serif at 96 dpi, base units 6 x 13)
+  // to pixels of the dialog font in use: horizontal (nHorizontal != 0) value * baseX / 6,
+  // vertical value * baseY / 13, rounded to the nearest pixel (halves away from zero). A window
+  // meant as 525 pixels wide at that font thus grows with a larger font or a higher resolution.
+  // The base units are the classic ones unless the window layer sets those of its font.
   static int ConvertToCorrectDLU(int value, int nHorizontal);
   static void SetDialogBaseUnits(int baseX, int baseY);
   static int GetDialogBaseUnitX();

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kPageGapBelowOptions = 6;  // vertical dialog units
+constexpr int kPageGapBelowOptions = 6;  // vertical pixels at the classic dialog font
 
 // The access check the Save button hangs on: the file exists and this process may write it.
 bool IsWritableFile(const std::string& path) { return ::access(path.c_str(), W_OK) == 0; }

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kTrackingSize = 525;  // dialog units, both ways
-constexpr int kButtonGap = 6;       // horizontal dialog units
+constexpr int kTrackingSize = 525;  // pixels at the classic dialog font, both ways
+constexpr int kButtonGap = 6;       // the same, horizontal
 
 }  // namespace
 

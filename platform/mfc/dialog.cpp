@@ -126,6 +126,8 @@ BOOL CDialog::CreateFromTemplate(const mirel::DialogTemplate& dialogTemplate, CW
   CRect rect = ToPixels(m_template->rect);
   if (!child) rect = CRect(CPoint(0, 0), rect.Size());
   if (!CreateEx(exStyle, "#32770", m_template->caption.c_str(), style, rect, parent, 0)) return FALSE;
+  // A top-level window starts within its tracking sizes, as the system makes it on creation.
+  if (!child) SimulateUserResize(int(rect.Width()), int(rect.Height()));
   BuildControls();
   if (OnInitDialog() && m_hWnd && !m_ended && !child) {
     if (CWnd* first = GetNextDlgTabItem(nullptr)) first->SetFocus();

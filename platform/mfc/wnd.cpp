@@ -383,13 +383,29 @@ void CWnd::ScreenToClient(LPRECT rect) const {
 
 bool CWnd::SimulateUserResize(int width, int height) {
   if (!m_hWnd) return false;
+  POINT minimum, maximum;
+  GetClientTrackingSizes(minimum, maximum);
+  width = int(std::clamp<long>(width, minimum.x, std::max(minimum.x, maximum.x)));
+  height = int(std::clamp<long>(height, minimum.y, std::max(minimum.y, maximum.y)));
+  MoveWindow(int(m_rect.left), int(m_rect.top), width, height);
+  return true;
+}
+
+void CWnd::GetClientTrackingSizes(POINT& minimum, POINT& maximum) {
   MINMAXINFO info{};
   info.ptMaxTrackSize = {LONG_MAX / 4, LONG_MAX / 4};
   OnGetMinMaxInfo(&info);
-  width = int(std::clamp<long>(width, info.ptMinTrackSize.x, std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x)));
-  height = int(std::clamp<long>(height, info.ptMinTrackSize.y, std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y)));
-  MoveWindow(int(m_rect.left), int(m_rect.top), width, height);
-  return true;
+  const SIZE frame = NonClientExtent();
+  minimum = {std::max<LONG>(0, info.ptMinTrackSize.x - frame.cx), std::max<LONG>(0, info.ptMinTrackSize.y - frame.cy)};
+  maximum = {std::max<LONG>(0, info.ptMaxTrackSize.x - frame.cx), std::max<LONG>(0, info.ptMaxTrackSize.y - frame.cy)};
+}
+
+SIZE CWnd::NonClientExtent() const {
+  const DWORD style = GetStyle();
+  if ((style & WS_CHILD) || (style & WS_CAPTION) != WS_CAPTION) return {0, 0};
+  constexpr int kCaption = 19;
+  const int border = (style & WS_THICKFRAME) ? 4 : 3;
+  return {2 * border, kCaption + 2 * border};
 }
 
 // ---- focus and tab order --------------------------------------------------------------------------

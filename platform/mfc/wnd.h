@@ -183,6 +183,11 @@ class CWnd {
   bool CanTakeUserInput() const;
   // A user resize of a top-level window: clamped to the min / max tracking size, then moved.
   bool SimulateUserResize(int width, int height);
+  // The client sizes a person may give the window. The model's window is its client area, while
+  // OnGetMinMaxInfo's tracking sizes measure the whole window: the frame and caption that a
+  // top-level window with a caption has (classic metrics) are taken off.
+  void GetClientTrackingSizes(POINT& minimum, POINT& maximum);
+  SIZE NonClientExtent() const;
 
   // ---- realisation ----------------------------------------------------------------------------
   mirel::IWindowPeer* Peer() const { return m_peer.get(); }

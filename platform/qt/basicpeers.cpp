@@ -114,17 +114,16 @@ class DialogPeer final : public QtPeer {
     return new ModelDialog(WidgetOf(wnd.GetOwner()));
   }
   void ApplyTrackingSizes() {
-    MINMAXINFO info{};
-    info.ptMaxTrackSize = {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
-    Wnd().OnGetMinMaxInfo(&info);
     const CRect rect = Wnd().GetRectInParent();
     if (!(Wnd().GetStyle() & WS_THICKFRAME)) {
       Widget()->setFixedSize(int(rect.Width()), int(rect.Height()));
       return;
     }
-    Widget()->setMinimumSize(int(info.ptMinTrackSize.x), int(info.ptMinTrackSize.y));
-    Widget()->setMaximumSize(int(std::min<long>(info.ptMaxTrackSize.x, QWIDGETSIZE_MAX)),
-                             int(std::min<long>(info.ptMaxTrackSize.y, QWIDGETSIZE_MAX)));
+    POINT minimum, maximum;
+    Wnd().GetClientTrackingSizes(minimum, maximum);
+    Widget()->setMinimumSize(int(std::min<long>(minimum.x, QWIDGETSIZE_MAX)), int(std::min<long>(minimum.y, QWIDGETSIZE_MAX)));
+    Widget()->setMaximumSize(int(std::min<long>(maximum.x, QWIDGETSIZE_MAX)),
+                             int(std::min<long>(maximum.y, QWIDGETSIZE_MAX)));
   }
 };
 

@@ -91,8 +91,9 @@ TEST_F(EditorPage, SavedSubColumnsComeFromTheGrid) {
 TEST_F(EditorPage, HeightStaysAtItsMinimumWideningStretchesPageAndRightAlignsTheButtons) {
   CCustomColFile file;
   Run(file, [&](CCustomColDlg& editor) {
-    const int minWidth = CZRWinAPI::ConvertToCorrectDLU(525, 1);
-    const int minHeight = CZRWinAPI::ConvertToCorrectDLU(475, 0);
+    // The tracking sizes are the whole window's: the client is that less the frame and caption.
+    const int minWidth = CZRWinAPI::ConvertToCorrectDLU(525, 1) - int(editor.NonClientExtent().cx);
+    const int minHeight = CZRWinAPI::ConvertToCorrectDLU(475, 0) - int(editor.NonClientExtent().cy);
     editor.SimulateUserResize(minWidth + 200, minHeight + 300);
     CRect client;
     editor.GetClientRect(&client);

@@ -86,6 +86,11 @@ TEST_F(ColumnWindows, EditorOnAShippedColumnScreenshot) {
   script.AnswerDialog(CCustomColDlg::IDD, [&](CDialog& d) {
     auto& dlg = static_cast<CCustomColDlg&>(d);
     Picture(d, dlg.GetPage(), "column_editor");
+    // Its window is the size its template was laid out for: no empty band below the buttons.
+    QWidget* window = mirel::qt::WidgetOf(&d);
+    const QRect save = RectIn(window, d.GetDlgItem(CCustomColDlg::kSaveId));
+    EXPECT_LE(window->height() - save.bottom(), CZRWinAPI::ConvertToCorrectDLU(20, 0));
+    EXPECT_GE(window->height() - save.bottom(), CZRWinAPI::ConvertToCorrectDLU(4, 0));
     d.EndDialog(IDCANCEL);
   });
   EXPECT_EQ(editor.DoModal(), IDCANCEL);

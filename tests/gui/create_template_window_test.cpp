@@ -80,6 +80,9 @@ TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
         EXPECT_FALSE(placed[i].second.intersects(placed[j].second)) << placed[i].first << " overlaps " << placed[j].first;
       }
 
+    // The fixed height is the tracking height less caption and frame: it fits a small screen.
+    EXPECT_EQ(window->height(), CZRWinAPI::ConvertToCorrectDLU(525, 0) - int(dlg.NonClientExtent().cy));
+
     // The report columns are wide enough for a typical keyword with its drop-down button.
     CQueryGrid& grid = *page.GetGrid();
     const QFontMetrics bold([&] { QFont f = window->font(); f.setBold(true); return f; }());

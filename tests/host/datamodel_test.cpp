@@ -72,25 +72,28 @@ struct Dlu {
   int pixels;
 };
 
-class DialogUnits : public testing::TestWithParam<Dlu> {};
+class DialogUnits : public testing::TestWithParam<Dlu> {
+ protected:
+  void SetUp() override { CZRWinAPI::SetDialogBaseUnits(9, 20); }  // a font half as large again
+  void TearDown() override { CZRWinAPI::SetDialogBaseUnits(6, 13); }
+};
 
-TEST_P(DialogUnits, ScaleByTheDialogFont) {
+TEST_P(DialogUnits, ScaleFromTheClassicFontToTheFontInUse) {
   EXPECT_EQ(CZRWinAPI::ConvertToCorrectDLU(GetParam().value, GetParam().horizontal), GetParam().pixels);
 }
 
-// 6 x 13 base units: 1.5 pixels a horizontal unit, 1.625 a vertical one, halves away from zero.
+// 9 x 20 against 6 x 13: 1.5 pixels a horizontal one, 20/13 a vertical one, halves away from zero.
 INSTANTIATE_TEST_SUITE_P(Values, DialogUnits,
-                         testing::Values(Dlu{525, 1, 788}, Dlu{525, 0, 853}, Dlu{475, 0, 772}, Dlu{6, 1, 9},
-                                         Dlu{6, 0, 10}, Dlu{5, 1, 8}, Dlu{0, 1, 0}, Dlu{-5, 1, -8},
+                         testing::Values(Dlu{525, 1, 788}, Dlu{525, 0, 808}, Dlu{475, 0, 731}, Dlu{6, 1, 9},
+                                         Dlu{6, 0, 9}, Dlu{5, 1, 8}, Dlu{0, 1, 0}, Dlu{-5, 1, -8},
                                          Dlu{4, 7, 6}));
 
-TEST(DialogUnitsBase, FollowsTheFontTheWindowLayerSets) {
-  CZRWinAPI::SetDialogBaseUnits(8, 16);
-  EXPECT_EQ(CZRWinAPI::ConvertToCorrectDLU(6, 1), 12);
-  EXPECT_EQ(CZRWinAPI::ConvertToCorrectDLU(6, 0), 12);
-  CZRWinAPI::SetDialogBaseUnits(0, -1);  // nonsense is ignored
-  EXPECT_EQ(CZRWinAPI::GetDialogBaseUnitX(), 8);
-  CZRWinAPI::SetDialogBaseUnits(6, 13);
+TEST(DialogUnitsBase, TheClassicFontKeepsThePixelsAndNonsenseIsIgnored) {
+  EXPECT_EQ(CZRWinAPI::ConvertToCorrectDLU(525, 1), 525);
+  EXPECT_EQ(CZRWinAPI::ConvertToCorrectDLU(475, 0), 475);
+  CZRWinAPI::SetDialogBaseUnits(0, -1);
+  EXPECT_EQ(CZRWinAPI::GetDialogBaseUnitX(), 6);
+  EXPECT_EQ(CZRWinAPI::GetDialogBaseUnitY(), 13);
 }
 
 TEST(ControlsLibrary, InitialisesOnce) {
