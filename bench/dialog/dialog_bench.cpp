@@ -112,49 +112,51 @@ class OpenDialog {
   QAbstractScrollArea* m_view = nullptr;
 };
 
+// Opens the dialog on file until the grid's first paint, every iteration; with keywordCurrent the
+// first Keyword cell is made current, so that its choices are composed too.
+void OpenUntilPainted(benchmark::State& state, CTemplateFile& file, IZRQueryServer* vocabulary, bool keywordCurrent) {
+  for (auto _ : state) {
+    auto dialog = std::make_unique<OpenDialog>(file, vocabulary);
+    if (keywordCurrent) dialog->Grid().SetCurrentCell(qg::kRowKeyword, qg::kFirstReportCol);
+    if (!dialog->WaitForPaints(1)) state.SkipWithError("the grid was never painted");
+    state.PauseTiming();
+    dialog.reset();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+// A vocabulary of state.range(0) keywords; null, with the benchmark skipped, when it is refused.
+std::unique_ptr<mirel::VocabularyQueryServer> LargeVocabulary(benchmark::State& state) {
+  Env();
+  std::string error;
+  auto vocabulary = mirel::VocabularyQueryServer::LoadFromText(bench::VocabularyText(int(state.range(0))),
+                                                               "bench.json", error);
+  if (!vocabulary) state.SkipWithError(error.c_str());
+  return vocabulary;
+}
+
 void Open(benchmark::State& state) {
   Env();
   CTemplateFile file;
   Fill(*file.getTemplateData(), int(state.range(0)));
-  for (auto _ : state) {
-    auto dialog = std::make_unique<OpenDialog>(file);
-    if (!dialog->WaitForPaints(1)) state.SkipWithError("the grid was never painted");
-    state.PauseTiming();
-    dialog.reset();
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
-  state.SetComplexityN(state.range(0));
+  OpenUntilPainted(state, file, Env().vocabulary.get(), false);
 }
 
 // The page lists every keyword and the current Keyword cell offers them all.
 void OpenWithVocabulary(benchmark::State& state) {
-  Env();
-  std::string error;
-  const auto vocabulary = mirel::VocabularyQueryServer::LoadFromText(bench::VocabularyText(int(state.range(0))),
-                                                                     "bench.json", error);
-  if (!vocabulary) return state.SkipWithError(error.c_str());
+  const auto vocabulary = LargeVocabulary(state);
+  if (!vocabulary) return;
   CTemplateFile file;
   file.getTemplateData()->m_reportName = "Benchmark";
-  for (auto _ : state) {
-    auto dialog = std::make_unique<OpenDialog>(file, vocabulary.get());
-    dialog->Grid().SetCurrentCell(qg::kRowKeyword, qg::kFirstReportCol);
-    if (!dialog->WaitForPaints(1)) state.SkipWithError("the grid was never painted");
-    state.PauseTiming();
-    dialog.reset();
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
-  state.SetComplexityN(state.range(0));
+  OpenUntilPainted(state, file, vocabulary.get(), true);
 }
 
 // The current Keyword cell's drop-down opened until it is shown, with every keyword in it.
 void DropDownWithVocabulary(benchmark::State& state) {
-  Env();
-  std::string error;
-  const auto vocabulary = mirel::VocabularyQueryServer::LoadFromText(bench::VocabularyText(int(state.range(0))),
-                                                                     "bench.json", error);
-  if (!vocabulary) return state.SkipWithError(error.c_str());
+  const auto vocabulary = LargeVocabulary(state);
+  if (!vocabulary) return;
   CTemplateFile file;
   file.getTemplateData()->m_reportName = "Benchmark";
   OpenDialog dialog(file, vocabulary.get());
