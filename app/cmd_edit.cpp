@@ -28,14 +28,6 @@ void UseDialogFontForDialogUnits() {
   CZRWinAPI::SetDialogBaseUnits(int(units.cx), int(units.cy));
 }
 
-// The services read the user-defined columns too; the dialog's page reports a second column of
-// a name itself, so it is not reported twice.
-std::unique_ptr<Services> QuietServices(const CommonOptions& options, std::string& error) {
-  ScriptedInteraction quiet;
-  ScopedInteraction installed(quiet);
-  return Services::Create(options, error);
-}
-
 }  // namespace
 
 int RunEdit(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv) {
@@ -46,7 +38,7 @@ int RunEdit(const CommonOptions& options, const std::optional<std::string>& file
   UseDialogFontForDialogUnits();
 
   std::string error;
-  std::unique_ptr<Services> services = QuietServices(options, error);
+  std::unique_ptr<Services> services = Services::CreateQuietly(options, error);
   if (!services) {
     PrintError(error);
     return kExitError;

@@ -40,14 +40,6 @@ class Desktop {
   qt::QtPlatform m_platform;
 };
 
-// The host's server (its property server) for the grid's dialogs. Loading the services reads the
-// user-defined columns too; the dialogs report what they find themselves, so this is quiet.
-std::unique_ptr<Services> QuietServices(const CommonOptions& options, std::string& error) {
-  ScriptedInteraction quiet;
-  ScopedInteraction installed(quiet);
-  return Services::Create(options, error);
-}
-
 }  // namespace
 
 int RunEditColumn(const CommonOptions& options, const std::optional<std::string>& file, int argc, char** argv) {
@@ -66,24 +58,20 @@ int RunEditColumn(const CommonOptions& options, const std::optional<std::string>
   }
   Desktop desktop(argc, argv);
   std::string error;
-  std::unique_ptr<Services> services = QuietServices(options, error);
+  std::unique_ptr<Services> services = Services::CreateQuietly(options, error);
   if (!services) {
     PrintError(error);
     return kExitError;
   }
   const CString saved = CUserDefColAPI::LaunchCustomColDlg(&services->Server(), CString(file.value_or("")));
-  if (!saved.IsEmpty()) {
-    Output out(stdout, options.format);
-    if (out.IsJson()) out.Json({{"saved", saved.str()}});
-    else out.Line("saved " + saved.str());
-  }
+  if (!saved.IsEmpty()) Output(stdout, options.format).Saved(saved.str());
   return kExitOk;
 }
 
 int RunColumns(const CommonOptions& options, int argc, char** argv) {
   Desktop desktop(argc, argv);
   std::string error;
-  std::unique_ptr<Services> services = QuietServices(options, error);
+  std::unique_ptr<Services> services = Services::CreateQuietly(options, error);
   if (!services) {
     PrintError(error);
     return kExitError;

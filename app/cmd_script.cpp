@@ -41,14 +41,6 @@ void ConnectRecords(MessageRouter& router, Output& out) {
   interaction.SetHelpObserver([&out](const HelpRequest& request) { out.Help(request.context); });
 }
 
-// The services read the user-defined columns too; a dialog's layout page reports a second
-// column of a name itself, so it is not reported twice.
-std::unique_ptr<Services> QuietServices(const CommonOptions& options, std::string& error) {
-  ScriptedInteraction quiet;
-  ScopedInteraction installed(quiet);
-  return Services::Create(options, error);
-}
-
 // The bare grid: FILE loaded as the layout page loads it, then the steps.
 int RunOnGrid(Services& services, const std::optional<std::string>& file, MessageRouter& router, Output& out,
               const std::vector<ScriptStep>& steps, std::unique_ptr<ScriptRunner>& runner) {
@@ -127,7 +119,8 @@ int RunScript(const CommonOptions& options, const std::optional<std::string>& fi
   const std::vector<ScriptStep> steps = ReadScript(commands);
   try {
     std::string error;
-    std::unique_ptr<Services> services = kind ? QuietServices(options, error) : Services::Create(options, error);
+    std::unique_ptr<Services> services =
+        kind ? Services::CreateQuietly(options, error) : Services::Create(options, error);
     if (!services) {
       PrintError(error);
       return kExitError;

@@ -37,6 +37,12 @@ std::unique_ptr<CPQPropertyServer> LoadProperties(const std::string& path, std::
 
 }  // namespace
 
+std::unique_ptr<Services> Services::CreateQuietly(const CommonOptions& options, std::string& error) {
+  ScriptedInteraction quiet;
+  ScopedInteraction installed(quiet);
+  return Create(options, error);
+}
+
 std::unique_ptr<Services> Services::Create(const CommonOptions& options, std::string& error) {
   std::unique_ptr<Services> services(new Services);
   services->m_options = options;

@@ -52,6 +52,9 @@ class Services {
   // is reported with "ZRREPS-245" and not used). Null with error when a file given by an option
   // cannot be read, or the shipped vocabulary is missing.
   static std::unique_ptr<Services> Create(const CommonOptions& options, std::string& error);
+  // The same without reporting: for the dialogs, whose layout page reports a second column of a
+  // name itself, so that it is not reported twice.
+  static std::unique_ptr<Services> CreateQuietly(const CommonOptions& options, std::string& error);
   ~Services();
 
   const CommonOptions& Options() const { return m_options; }
