@@ -2,7 +2,7 @@
 # Installs the Debian packages Mirel builds with, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev nlohmann-json3-dev libcli11-dev
-          libgtest-dev libgmock-dev libbenchmark-dev ccache dpkg-dev
+          libgtest-dev libgmock-dev libbenchmark-dev ccache dpkg-dev libre2-dev libpugixml-dev
           clang libclang-rt-dev)  # the clang and fuzz presets: clang++ and its libFuzzer and sanitizer runtimes
 missing=()
 for p in "${packages[@]}"; do
