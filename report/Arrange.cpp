@@ -112,10 +112,19 @@ void MarkDuplicates(const Plan& plan, const std::vector<int>& visible, const std
 
 }  // namespace
 
+// A cell read as a number for sorting. One that begins with a letter is a text: "R10" is a
+// reference, not the RKM value 0.1 (which would put R10 before R2 and every R before C1).
+std::optional<double> SortNumber(std::string_view cell) {
+  const std::string text = design::Trim(cell);
+  const size_t first = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  if (first >= text.size() || !((text[first] >= '0' && text[first] <= '9') || text[first] == '.')) return std::nullopt;
+  return ReadNumber(text);
+}
+
 int CompareCells(std::string_view a, std::string_view b) {
   const bool emptyA = design::Trim(a).empty(), emptyB = design::Trim(b).empty();
   if (emptyA || emptyB) return emptyA == emptyB ? 0 : (emptyA ? 1 : -1);
-  const std::optional<double> x = ReadNumber(design::Trim(a)), y = ReadNumber(design::Trim(b));
+  const std::optional<double> x = SortNumber(a), y = SortNumber(b);
   if (x.has_value() != y.has_value()) return x ? -1 : 1;
   if (x && *x != *y) return *x < *y ? -1 : 1;
   if (const int natural = design::NaturalCompare(a, b); natural != 0) return natural;

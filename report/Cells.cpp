@@ -143,6 +143,12 @@ std::string ColumnEvaluator::Join(std::vector<std::pair<std::string, Index>> val
 std::string ColumnEvaluator::Show(const PlanColumn& column, const Scope& scope) const {
   if (!column.info) return "";
   if (column.info->role == KeywordRole::kCount) return Count(column, scope);
+  if (column.info->keyword == Keyword::kBlock) {
+    std::vector<std::string> names;
+    for (const Binding& binding : BindBlocks(column, scope))
+      if (!binding.nothing) names.push_back(binding.text);
+    return JoinTexts(names);
+  }
   const ObjectKind kind = KindOf(column);
   const ValueContext context = Context(column, scope);
   std::vector<std::pair<std::string, Index>> values;
