@@ -127,7 +127,7 @@ BOOL CQueryGrid::Clear(BOOL bStyles) {
 
   // Orders, width, alignment and visibility are never cleared.
   CGXRangeList clearable;
-  bool keywordRow = false;
+  // The columns whose Keyword is cleared: only theirs lose the query cells that hang on it.
   CRowColArray cols;
   for (const CGXRange& range : selection) {
     CGXRange cells = range;
@@ -135,15 +135,15 @@ BOOL CQueryGrid::Clear(BOOL bStyles) {
     if (cells.IsRows()) cells.SetCells(cells.top, 1, cells.bottom, GetColCount());
     if (cells.top >= kFirstUnclearableRow) continue;
     if (cells.bottom >= kFirstUnclearableRow) cells.bottom = kFirstUnclearableRow - 1;
-    if (cells.top <= kRowKeyword) keywordRow = true;
     clearable.Add(cells);
+    if (cells.top > kRowKeyword) continue;
     for (ROWCOL c = cells.left; c <= cells.right && c <= GetColCount(); ++c) cols.push_back(c);
   }
   if (clearable.IsEmpty()) return FALSE;
 
   CGXTransaction trans(*this, "Clear");
   const BOOL cleared = ClearCells(clearable, bStyles);
-  if (cleared && keywordRow) {
+  if (cleared) {
     std::sort(cols.begin(), cols.end());
     cols.erase(std::unique(cols.begin(), cols.end()), cols.end());
     for (ROWCOL c : cols) {
