@@ -113,7 +113,14 @@ void CQueryGrid::OnEditDeletecol() {
   const BOOL wasLocked = LockUpdate(TRUE);
   if (!keyword.IsEmpty()) ResetColsViewSortOrder(col, -1);
   RemoveCols(col, col, GX_SMART);
-  if (col <= GetColCount()) ScrollCellInView(kRowKeyword, col, GX_SMART);
+  // The grid keeps a report column to stand on: the label column takes no command.
+  if (GetColCount() < kFirstReportCol) {
+    InsertCols(kFirstReportCol, 1, nullptr, GX_SMART);
+    InitializeColumns(kFirstReportCol, kFirstReportCol, 0);
+  }
+  const ROWCOL stay = std::min(col, GetColCount());
+  SetCurrentCell(row, stay, GX_SMART);
+  ScrollCellInView(kRowKeyword, stay, GX_SMART);
   LockUpdate(wasLocked);
   Redraw(GX_SMART, TRUE);
   trans.Commit();

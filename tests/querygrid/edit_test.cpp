@@ -163,6 +163,24 @@ TEST_F(EditTest, DeleteColumnAsksForItsDependentsAndUndoBringsItBack) {
   EXPECT_EQ(Text(kRowKeyword, 3), "B");
 }
 
+TEST_F(EditTest, DeletingEveryColumnLeavesAnEmptyReportColumnToStandOn) {
+  ASSERT_TRUE(Type(kRowKeyword, 2, "A"));
+  grid->SetCurrentCell(kRowTitle, grid->GetColCount());
+  while (grid->GetColCount() > kFirstReportCol) grid->OnEditDeletecol();
+  grid->SetCurrentCell(kRowTitle, kFirstReportCol);
+  grid->OnEditDeletecol();
+  EXPECT_EQ(grid->GetColCount(), kFirstReportCol);
+  EXPECT_EQ(Text(kRowKeyword, kFirstReportCol), "");
+  EXPECT_EQ(Control(kRowQualifierValue, kFirstReportCol), kHotSpotControl);
+  ROWCOL row = 0, col = 0;
+  ASSERT_TRUE(grid->GetCurrentCell(row, col));
+  EXPECT_EQ(row, kRowTitle);
+  EXPECT_EQ(col, kFirstReportCol);
+  EXPECT_EQ(grid->CanInsert(), 1);
+  ASSERT_TRUE(grid->Undo());
+  EXPECT_EQ(Text(kRowKeyword, kFirstReportCol), "A");
+}
+
 // ---- keyboard and focus inside a dialog ----------------------------------------------------
 
 class DialogEditTest : public EditTest {
