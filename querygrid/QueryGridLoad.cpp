@@ -20,7 +20,8 @@ CString Decimal(int value) {
 
 bool CQueryGrid::AcceptLoadedKeyword(const CString& keyword, int strict) {
   if (IsPropMarker(keyword.view()) || IsOperatorMarker(keyword.view())) return true;
-  if ((m_pQueryServer && m_pQueryServer->IsKeyword(keyword.str())) || GetCustomColData(keyword)) return true;
+  if (m_pQueryServer && m_pQueryServer->IsKeyword(keyword.str())) return true;
+  if (m_nCustomizeMode == 0 && GetCustomColData(keyword)) return true;  // never inside one
   if (strict == 1) return false;
   return CZRErrorHandler::MessageBoxYesNo("ZRREPS-244", keyword) == IDYES;
 }
