@@ -37,6 +37,11 @@ void CQueryGrid::LoadQuery(const CTmpltQuery& q, ROWCOL col) {
     put(kRowKeyword, CGXStyle().SetValue(CString(q.m_qualifierText)).SetControl(kPropFieldControl));
   else
     putValue(kRowKeyword, keyword);
+  if (!q.m_unknownFields.empty()) {
+    // Kept with the column, wherever it moves, for the store to write back; no rule looks at it.
+    const CGXStyle kept = CGXStyle().SetUserAttribute(kUnknownFieldsAttr, CString(q.m_unknownFields));
+    CGXGridWnd::StoreStyleRowCol(kRowKeyword, col, &kept, gxOverride, gxCellStyle);
+  }
 
   put(kRowDependency, CGXStyle().SetValue(CString(q.m_dependency)).SetControl(isOperator ? kHotSpotControl : kComboControl));
 
