@@ -5,9 +5,9 @@
 //
 // Search order of GetCustomColFiles: the setup folder ("vynsetup\tdd\custom_columns" on the setup
 // search path), the project file's folder, then the current folder unless it is the project's
-// (compared as the file system compares names). Within a folder, the order the file system gives. Nothing is
-// removed: a folder searched twice lists its files twice, and callers take the first column of a
-// name.
+// (compared as the file system compares names). Within a folder, the order the file system
+// gives. Nothing is removed: a folder searched twice lists its files twice, and callers take the
+// first column of a name.
 #include "hostapi/queryserver.h"
 #include "hostapi/templatedata.h"
 #include "platform/mfc/afxstr.h"
@@ -25,8 +25,8 @@ class CUserDefColAPI {
   static CCustomColData* GetCustomColData(CString path);
   // Opens the column editor on the file (an empty path: a new column) without a parent window.
   // The path of a file the editor saved under another file than `path` (compared as the file
-  // system compares names), else "". No editor and "" for a file that cannot be read or when there is
-  // no query server.
+  // system compares names), else "". No editor and "" for a file that cannot be read or when
+  // there is no query server.
   static CString LaunchCustomColDlg(IServer* server, CString path);
   // Appends the regular files matching pattern (a folder, a separator, a wildcard name with * and
   // ?; "/" and "\" both separate) to the tail of list, in file-system order. An empty pattern
