@@ -26,14 +26,10 @@ bool ReadText(const std::string& path, std::string& text, std::string& error) {
 // The design with the options' additions, or error.
 std::optional<design::Design> Import(const ImportOptions& options, std::vector<std::string>& warnings,
                                      std::string& error) {
-  design::LoadResult loaded = design::LoadDesignFile(options.netlist);
+  design::LoadResult loaded = design::ImportKicadNetlistFile(options.netlist);
   warnings = std::move(loaded.warnings);
   if (!loaded.design) {
     error = loaded.error;
-    return std::nullopt;
-  }
-  if (!loaded.design->source.importer.starts_with("kicad")) {
-    error = options.netlist + ": is a mirel-design file already, not a KiCad netlist";
     return std::nullopt;
   }
   std::string text;

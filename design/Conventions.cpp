@@ -70,7 +70,9 @@ bool IsDigitsThenV(std::string_view name) {  // 5V, 12V, 3V3
 }
 
 bool IsPowerName(const std::string& name) {
-  if (name.size() > 1 && (name[0] == '+' || (name[0] == '-' && name[1] >= '0' && name[1] <= '9'))) return true;
+  // +3V3, +BATT, -12V, -VAA: a sign starts only supply names.
+  if (name.size() > 1 && (name[0] == '+' || (name[0] == '-' && ((name[1] >= '0' && name[1] <= '9') || name[1] == 'V'))))
+    return true;
   for (std::string_view prefix : {"VCC", "VDD", "VBUS", "VBAT"})
     if (name.starts_with(prefix)) return true;
   return name == "VIN" || IsDigitsThenV(name);

@@ -18,6 +18,9 @@ FileKind SniffFileKind(std::string_view text);
 // name it. Faults carry "line L, column C".
 LoadResult ImportKicadNetlist(std::string_view text, const std::string& name);
 
+// The same from a file (at most 64 MB).
+LoadResult ImportKicadNetlistFile(const std::string& path);
+
 // The design from a netlist's tree (`text` is what the tree was read from, for positions).
 LoadResult ImportKicadTree(const Tree& tree, std::string_view text, const std::string& name, std::string syntax);
 

@@ -134,18 +134,32 @@ class Importer {
       m_d.sheets.push_back(Sheet{1, m_d.name, InstanceFor("/", block), {}});
       m_sheetByPath["/"] = 0;
     }
-    for (Instance& instance : m_d.instances) {
-      const std::string parent = ParentPath(instance.path);
-      if (parent.empty()) continue;
-      const auto it = m_instanceByPath.find(parent);
-      instance.parent = it != m_instanceByPath.end() ? it->second : InstanceFor("/", instance.block);
-    }
+    LinkInstances(source);
     const Index root = m_d.RootInstance();
     if (root != kNone) {
       const Fields& title = m_d.blocks[m_d.instances[root].block].properties;
       m_d.properties = title;
       m_d.revision = std::string(title.Get("REVISION"));
       m_d.date = std::string(title.Get("DATE"));
+    }
+  }
+
+  // Each instance's parent is the nearest instance whose path begins its own; the root ("/") is
+  // made when no sheet is the root.
+  void LinkInstances(const std::string& source) {
+    const Index root = m_instanceByPath.count("/") ? m_instanceByPath["/"]
+                                                   : InstanceFor("/", BlockFor(source.empty() ? m_d.name : source, {}));
+    for (Index i = 0; i < m_d.instances.size(); ++i) {
+      if (i == root) continue;
+      std::string parent = m_d.instances[i].path;
+      Index found = root;
+      while (!(parent = ParentPath(parent)).empty()) {
+        if (const auto it = m_instanceByPath.find(parent); it != m_instanceByPath.end() && it->second != i) {
+          found = it->second;
+          break;
+        }
+      }
+      m_d.instances[i].parent = found;
     }
   }
 

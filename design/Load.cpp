@@ -80,12 +80,21 @@ LoadResult ImportKicadNetlist(std::string_view text, const std::string& name) {
               "export it again from Eeschema as a KiCad netlist (s-expression) or as XML";
       break;
     case FileKind::kDesign:
+      error = "is a mirel-design file, not a KiCad netlist";
+      break;
     case FileKind::kUnknown:
       error = "not a KiCad netlist: it starts neither with \"(export\" nor with XML";
       break;
   }
   result.error = name + ": " + error;
   return result;
+}
+
+LoadResult ImportKicadNetlistFile(const std::string& path) {
+  LoadResult result;
+  std::string text;
+  if (!ReadWhole(path, text, result.error)) return result;
+  return ImportKicadNetlist(text, path);
 }
 
 bool ReadFieldMap(std::string_view text, const std::string& name, FieldMap& map, std::string& error) {

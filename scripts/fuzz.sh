@@ -10,13 +10,14 @@ seconds="${1:-20}"
 shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(template custom_column vocabulary properties messages qualifier
-                                     script_lexer file_filter format grid)
+                                     script_lexer file_filter format grid design netlist_sexpr netlist_xml placement)
 scripts/deps.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 declare -A dict=([template]=json [custom_column]=json [vocabulary]=json [properties]=json
-                 [messages]=messages [format]=format [script_lexer]=script [grid]=script)
+                 [messages]=messages [format]=format [script_lexer]=script [grid]=script
+                 [design]=design [netlist_sexpr]=sexpr [netlist_xml]=xml [placement]=placement)
 work="${MIREL_FUZZ_WORK:-$(mktemp -d -t mirel-fuzz.XXXXXX)}"
 mkdir -p "$work"
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1"

@@ -78,6 +78,21 @@ TEST(KicadNetlist, ReadsSheetsBlocksAndTitleBlocks) {
   EXPECT_EQ(d.sheets[r3.sheet].number, 3);
 }
 
+TEST(KicadNetlist, InstancesHangFromTheirNearestAncestorAndARootIsMadeWhenMissing) {
+  const Design d = Import(R"((export (version "E") (design (source "top.kicad_sch")
+    (sheet (number "2") (name "/a/") (tstamps "/1/") (title_block (source "a.kicad_sch")))
+    (sheet (number "3") (name "/a/b/c/") (tstamps "/1/2/3/") (title_block (source "c.kicad_sch")))
+    (sheet (number "4") (name "odd") (tstamps "/4/") (title_block (source "a.kicad_sch"))))))");
+  ASSERT_EQ(d.instances.size(), 4u);
+  const Index root = d.FindInstance("/");
+  ASSERT_NE(root, kNone);
+  EXPECT_EQ(d.blocks[d.instances[root].block].name, "top");
+  EXPECT_EQ(d.instances[d.FindInstance("/a/")].parent, root);
+  EXPECT_EQ(d.instances[d.FindInstance("/a/b/c/")].parent, d.FindInstance("/a/"));
+  EXPECT_EQ(d.instances[d.FindInstance("odd")].parent, root);
+  EXPECT_EQ(d.blocks[d.FindBlock("a")].instances.size(), 2u);
+}
+
 TEST(KicadNetlist, MapsPinTypesAndKeepsTheSourcesOwn) {
   const Design d = Import(Netlist(
       "(comp (ref \"U1\") (value \"OPA2\") (libsource (lib \"Amp\") (part \"DualB\")) (sheetpath (names \"/\")))"));
@@ -200,7 +215,7 @@ TEST(KicadNetlist, DerivesNetTypesDiffPairsAndBuses) {
             "\") (pin \"" + std::to_string(2 - pin % 2) + "\") (pintype \"" + pinType + "\")))\n";
   };
   const char* names[] = {"GND", "/AGND", "VSS", "0V", "+3V3", "VCC_IO", "VDD", "VBUS", "5V", "/sense/OUT",
-                         "/USB_D+", "/USB_D-", "/LVDS_P", "/LVDS_N", "/ADC0", "/ADC1", "/ADC2", "/LONE3", "DATA_0", "DATA_1"};
+                         "-VAA", "/USB_D+", "/USB_D-", "/LVDS_P", "/LVDS_N", "/ADC0", "/ADC1", "/ADC2", "/LONE3", "DATA_0", "DATA_1"};
   for (const char* name : names) net(name);
   net("/LDO_OUT", "power_out");
   std::string components;
@@ -210,7 +225,7 @@ TEST(KicadNetlist, DerivesNetTypesDiffPairsAndBuses) {
   const Case cases[] = {
       {"GND", NetType::kGround, "", ""},    {"/AGND", NetType::kGround, "", ""},  {"VSS", NetType::kGround, "", ""},
       {"0V", NetType::kGround, "", ""},     {"+3V3", NetType::kPower, "", ""},    {"VCC_IO", NetType::kPower, "", ""},
-      {"VDD", NetType::kPower, "", ""},     {"VBUS", NetType::kPower, "", ""},    {"5V", NetType::kPower, "", ""},
+      {"VDD", NetType::kPower, "", ""},     {"-VAA", NetType::kPower, "", ""},     {"VBUS", NetType::kPower, "", ""},    {"5V", NetType::kPower, "", ""},
       {"/sense/OUT", NetType::kSignal, "", ""},   {"/LDO_OUT", NetType::kPower, "", ""},
       {"/USB_D+", NetType::kSignal, "/USB_D-", ""}, {"/USB_D-", NetType::kSignal, "/USB_D+", ""},
       {"/LVDS_P", NetType::kSignal, "/LVDS_N", ""}, {"/LVDS_N", NetType::kSignal, "/LVDS_P", ""},

@@ -1,0 +1,4 @@
+// KiCad s-expression netlists (the corpus holds .net files; the reader tells syntaxes apart).
+#include "fuzz/fuzz_netlist.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) { return FuzzNetlist(data, size); }
