@@ -52,7 +52,7 @@ int RunEditColumn(const CommonOptions& options, const std::optional<std::string>
       return kExitError;
     }
   }
-  if (!IZRQueryServer::InitQueryServer()) {
+  if (options.vocabulary.empty() && !IZRQueryServer::InitQueryServer()) {
     PrintError("edit: the query server's vocabulary (tdd/vocabulary.json) cannot be read");
     return kExitError;
   }

@@ -1,31 +1,35 @@
 // The column editor on FILE (or a new column), opened as CUserDefColAPI::LaunchCustomColDlg
-// opens it, and the User Defined Columns dialog for --project.
+// opens it (here with its page at hand, to learn of a refused load), and the User Defined
+// Columns dialog for --project.
 #include <filesystem>
 #include <string>
 
 #include "app/dialogkinds.h"
+#include "customcols/CustomColDlg.h"
 #include "customcols/CustomColMainDlg.h"
-#include "customcols/UserDefColAPI.h"
 #include "hostapi/templatefile.h"
+#include "shell/LayoutDlg.h"
 
 namespace mirel::cli {
 
 bool RunColumnDialog(DialogKindContext& context, std::string& error) {
   const std::optional<std::string>& file = context.File();
-  if (file) {
-    // The editor opens on nothing it cannot read; say why rather than show nothing.
-    CCustomColFile column;
-    if (!column.loadCustomCol(file->c_str())) {
-      error = column.getLastError();
-      if (error.empty()) error = *file + ": cannot be read";
-      return false;
-    }
+  // The editor opens on nothing it cannot read; say why rather than show nothing.
+  CCustomColFile column;
+  if (file && !column.loadCustomCol(file->c_str())) {
+    error = column.getLastError();
+    if (error.empty()) error = *file + ": cannot be read";
+    return false;
   }
-  if (!IZRQueryServer::InitQueryServer()) {
+  IZRQueryServer* queryServer = IZRQueryServer::InitQueryServer();
+  if (!queryServer) {
     error = "the query server's vocabulary (tdd/vocabulary.json) cannot be read";
     return false;
   }
-  CUserDefColAPI::LaunchCustomColDlg(&context.GetServices().Server(), CString(file.value_or("")));
+  CCustomColDlg editor(&column, &context.GetServices().Server(), queryServer, nullptr);
+  editor.DoModal();
+  // A refused sub-column is the outcome it is in a template: the load was refused.
+  if (editor.GetPage() && editor.GetPage()->IsLoadFailed()) context.SetLoadRefused();
   return true;
 }
 

@@ -51,6 +51,7 @@ std::unique_ptr<Services> Services::Create(const CommonOptions& options, std::st
     services->m_ownedQueryServer = VocabularyQueryServer::LoadFromFile(options.vocabulary, error);
     if (!services->m_ownedQueryServer) return nullptr;
     services->m_queryServer = services->m_ownedQueryServer.get();
+    UseQueryServer(services->m_queryServer);
   } else {
     services->m_queryServer = IZRQueryServer::InitQueryServer();
     if (!services->m_queryServer) {
@@ -82,7 +83,9 @@ std::unique_ptr<Services> Services::Create(const CommonOptions& options, std::st
   return services;
 }
 
-Services::~Services() = default;
+Services::~Services() {
+  if (m_ownedQueryServer && IZRQueryServer::InitQueryServer() == m_ownedQueryServer.get()) UseQueryServer(nullptr);
+}
 
 std::string ProjectFileFor(const CommonOptions& options, const std::optional<std::string>& file) {
   const std::string path = !options.project.empty() ? options.project : file.value_or("");

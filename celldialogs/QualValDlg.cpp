@@ -1,5 +1,7 @@
 #include "celldialogs/QualValDlg.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 #include "hostapi/errorhandler.h"
@@ -25,7 +27,7 @@ BOOL CQualValDlg::OnInitDialog() {
 void CQualValDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
   CString joined;
-  if (!JoinLines(m_valuesEdit, joined)) {
+  if (!JoinLines(m_strValues, joined)) {
     m_valuesEdit.SetFocus();
     return;  // open for correction; the next OK starts again from the edit's text
   }
@@ -34,10 +36,14 @@ void CQualValDlg::OnOK() {
   EndDialog(IDOK);
 }
 
-bool CQualValDlg::JoinLines(const CEdit& edit, CString& joined) {
+// One pass over the text: asking the edit for each line would split its whole text every time.
+bool CQualValDlg::JoinLines(const CString& text, CString& joined) {
   joined.Empty();
-  for (int i = 0; i < edit.GetLineCount(); ++i) {
-    CString line = edit.GetLineText(i);
+  const std::string& all = text.str();
+  for (size_t start = 0; start <= all.size();) {
+    const size_t end = std::min(all.find('\n', start), all.size());
+    CString line(all.substr(start, end - start));
+    start = end + 1;
     line.Trim();
     if (line.IsEmpty()) continue;
     if (!joined.IsEmpty()) joined += ",";

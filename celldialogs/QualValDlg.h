@@ -16,9 +16,9 @@ class CQualValDlg : public CDialog {
   explicit CQualValDlg(CString values = "", CWnd* parent = nullptr);
   ~CQualValDlg() override;
 
-  // The stored form of the lines; false after showing "ZRREPS-234" for the first line that
-  // holds a tab or a double quote.
-  static bool JoinLines(const CEdit& edit, CString& joined);
+  // The stored form of the lines of text; false after showing "ZRREPS-234" for the first line
+  // that holds a tab or a double quote.
+  static bool JoinLines(const CString& text, CString& joined);
 
   CEdit m_valuesEdit;   // 1044
   CString m_strValues;  // one a line before DoModal; the stored form after IDOK

@@ -93,8 +93,8 @@ void CCustomColDlg::OnSaveas() {
   dialog.m_ofn.lpstrInitialDir = folder.c_str();
   dialog.m_ofn.lpstrTitle = kSaveAsTitle;
   if (dialog.DoModal() != IDOK) return;
-  SaveCustomColFile(dialog.GetPathName());
-  m_btnSave.EnableWindow(TRUE);
+  // Save writes where Save As last succeeded; after a failure it stays as it was.
+  if (SaveCustomColFile(dialog.GetPathName())) m_btnSave.EnableWindow(TRUE);
 }
 
 LRESULT CCustomColDlg::OnCommandHelp(WPARAM, LPARAM) {

@@ -5,7 +5,7 @@
 //
 // Search order of GetCustomColFiles: the setup folder ("vynsetup\tdd\custom_columns" on the setup
 // search path), the project file's folder, then the current folder unless it is the project's
-// (compared without regard to case). Within a folder, the order the file system gives. Nothing is
+// (compared as the file system compares names). Within a folder, the order the file system gives. Nothing is
 // removed: a folder searched twice lists its files twice, and callers take the first column of a
 // name.
 #include "hostapi/queryserver.h"
@@ -24,8 +24,8 @@ class CUserDefColAPI {
   // A new copy of the file's column (the caller owns it); null when it cannot be read.
   static CCustomColData* GetCustomColData(CString path);
   // Opens the column editor on the file (an empty path: a new column) without a parent window.
-  // The path of a file the editor saved under another name than `path` (compared without
-  // regard to case), else "". No editor and "" for a file that cannot be read or when there is
+  // The path of a file the editor saved under another file than `path` (compared as the file
+  // system compares names), else "". No editor and "" for a file that cannot be read or when there is
   // no query server.
   static CString LaunchCustomColDlg(IServer* server, CString path);
   // Appends the regular files matching pattern (a folder, a separator, a wildcard name with * and

@@ -4,7 +4,7 @@
 #include "customcols/CustomColDlg.h"
 #include "customcols/UserDefColAPI.h"
 #include "hostapi/templatefile.h"
-#include "platform/mfc/nocase.h"
+#include "platform/mfc/samepath.h"
 
 CString CUserDefColAPI::LaunchCustomColDlg(IServer* server, CString path) {
   auto file = std::make_unique<CCustomColFile>();
@@ -17,6 +17,6 @@ CString CUserDefColAPI::LaunchCustomColDlg(IServer* server, CString path) {
     editor.DoModal();
   }
   const CString saved(file->getCustomColFile());
-  if (!saved.IsEmpty() && !mirel::EqualsNoCase(saved.view(), path.view())) return saved;
+  if (!saved.IsEmpty() && !mirel::SamePath(saved.view(), path.view())) return saved;
   return CString();
 }

@@ -6,7 +6,7 @@
 #include "customcols/UserDefColAPI.h"
 #include "customcols/Wildcard.h"
 #include "hostapi/vyncommon.h"
-#include "platform/mfc/nocase.h"
+#include "platform/mfc/samepath.h"
 
 namespace fs = std::filesystem;
 
@@ -83,5 +83,5 @@ void CUserDefColAPI::GetCustomColFiles(CString projectFile, CStringList& list) {
   FillFrom(project, "%s/%s", list);
   // An empty project folder never equals the current one.
   const std::string current = CurrentFolder();
-  if (!mirel::EqualsNoCase(current, project)) FillFrom(current, "%s/%s", list);
+  if (project.empty() || !mirel::SamePath(current, project)) FillFrom(current, "%s/%s", list);
 }

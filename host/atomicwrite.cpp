@@ -125,6 +125,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
     error = target + ": is not a file (a device, a pipe or a socket); it is not replaced";
     return false;
   }
+  // Renaming over a file needs only the folder's permission; a file its user may not write is
+  // never replaced by a save.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    error = Reason(path, "may not be written", errno);
+    return false;
+  }
 
   std::string temp;
   int fd = -1;

@@ -10,7 +10,8 @@
 namespace mirel {
 
 // True when the whole content is in place; otherwise false, the target as it was (byte for
-// byte), no temporary file left behind, and error saying why.
+// byte), no temporary file left behind, and error saying why. A file its user may not write is
+// refused, though its folder would allow replacing it.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& error);
 
 // Told the path (as given) of every file saved whole, for as long as it is set; the script runner

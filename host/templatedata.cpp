@@ -34,6 +34,7 @@ CCustomColData::CCustomColData(const CCustomColData* source) {
   m_name = source->m_name;
   m_version = source->m_version;
   m_queries = CopyTmpltQueries(source->m_queries);
+  m_unknownFields = source->m_unknownFields;
 }
 
 CCustomColData::~CCustomColData() { DeleteTmpltQueries(m_queries); }

@@ -1,5 +1,7 @@
 #include "host/templatejson.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include "host/jsonread.h"
@@ -27,6 +29,42 @@ class Writer {
   std::string m_bad;
 };
 
+constexpr std::string_view kTemplateFields[] = {"format", "formatVersion", "version", "reportName",
+                                                "structure", "titlePage", "options", "queries"};
+constexpr std::string_view kOptionFields[] = {"refDesAsRange", "pinNumberAsRange", "removeRowIfAnyEmpty",
+                                              "removeRowIfAllEmpty", "duplicateCellValues"};
+constexpr std::string_view kCustomColumnFields[] = {"format", "formatVersion", "name", "version", "queries"};
+constexpr std::string_view kQueryFields[] = {"keyword", "dependency",  "qualifier", "qualifierText",
+                                             "qualifierValues", "title", "viewOrder", "sortOrder",
+                                             "width", "alignment", "visible", "total"};
+
+// The fields of object that are not among known, in their order.
+template <size_t N>
+Json OtherFields(const Json& object, const std::string_view (&known)[N]) {
+  Json other = Json::object();
+  for (const auto& [key, value] : object.items())
+    if (std::find(std::begin(known), std::end(known), key) == std::end(known)) other[key] = value;
+  return other;
+}
+
+std::string AsText(const Json& fields) { return fields.empty() ? std::string() : fields.dump(); }
+
+// Writes the kept fields back after the known ones; a known field is never overwritten by one,
+// and kept options go into "options".
+void PutUnknownFields(Json& object, const std::string& text) {
+  if (text.empty()) return;
+  const Json kept = Json::parse(text, nullptr, false);
+  if (!kept.is_object()) return;
+  for (const auto& [key, value] : kept.items()) {
+    if (key == "options" && value.is_object() && object.contains("options")) {
+      for (const auto& [option, setting] : value.items())
+        if (!object["options"].contains(option)) object["options"][option] = setting;
+    } else if (!object.contains(key)) {
+      object[key] = value;
+    }
+  }
+}
+
 Json QueryToJson(const CTmpltQuery& q, const std::string& where, Writer& w) {
   Json values = Json::array();
   for (const std::string& v : q.m_qualifierValues) values.push_back(w.Text(v, where + ".qualifierValues"));
@@ -43,6 +81,7 @@ Json QueryToJson(const CTmpltQuery& q, const std::string& where, Writer& w) {
   j["alignment"] = w.Text(q.m_alignment, where + ".alignment");
   j["visible"] = q.m_visible;
   j["total"] = q.m_total;
+  PutUnknownFields(j, q.m_unknownFields);
   return j;
 }
 
@@ -81,6 +120,7 @@ std::unique_ptr<CTmpltQuery> QueryFromJson(const Json& j, const std::string& whe
   q->m_alignment = f.String("alignment");
   q->m_visible = f.Bool("visible");
   q->m_total = f.Bool("total");
+  q->m_unknownFields = AsText(OtherFields(j, kQueryFields));
   return q;
 }
 
@@ -114,6 +154,7 @@ bool TemplateToText(const CTemplateData& data, std::string& text, std::string& e
   options["duplicateCellValues"] = data.m_duplicateCellValues;
   root["options"] = std::move(options);
   root["queries"] = QueriesToJson(data.m_queries, w);
+  PutUnknownFields(root, data.m_unknownFields);
   return Finish(root, w, text, error);
 }
 
@@ -125,6 +166,7 @@ bool CustomColumnToText(const CCustomColData& data, std::string& text, std::stri
   root["name"] = w.Text(data.m_name, "name");
   root["version"] = w.Text(data.m_version, "version");
   root["queries"] = QueriesToJson(data.m_queries, w);
+  PutUnknownFields(root, data.m_unknownFields);
   return Finish(root, w, text, error);
 }
 
@@ -145,7 +187,10 @@ bool TemplateFromText(std::string_view text, const std::string& name, CTemplateD
     read.m_removeRowIfAllEmpty = options.Bool("removeRowIfAllEmpty");
     read.m_duplicateCellValues = options.Bool("duplicateCellValues");
     read.m_queries = QueriesFromJson(f);
+    Json unknown = OtherFields(root, kTemplateFields);
+    if (Json options = OtherFields(f.Object("options"), kOptionFields); !options.empty()) unknown["options"] = options;
 
+    data.m_unknownFields = AsText(unknown);
     data.m_version = std::move(read.m_version);
     data.m_reportName = std::move(read.m_reportName);
     data.m_structure = std::move(read.m_structure);
@@ -177,6 +222,7 @@ bool CustomColumnFromText(std::string_view text, const std::string& name, CCusto
     data.m_name = std::move(read.m_name);
     data.m_version = std::move(read.m_version);
     data.m_queries.swap(read.m_queries);
+    data.m_unknownFields = AsText(OtherFields(root, kCustomColumnFields));
   } catch (const std::exception& e) {
     error = jsonio::FileReason(name, e);
     return false;

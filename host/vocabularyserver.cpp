@@ -144,7 +144,14 @@ void VocabularyQueryServer::GetKeywordWidth(std::string keyword, std::string& wi
 
 }  // namespace mirel
 
+namespace {
+IZRQueryServer* g_chosenServer = nullptr;
+}  // namespace
+
+void mirel::UseQueryServer(IZRQueryServer* server) { g_chosenServer = server; }
+
 IZRQueryServer* IZRQueryServer::InitQueryServer() {
+  if (g_chosenServer) return g_chosenServer;
   // One server for the process: the library never releases what this returns.
   static std::unique_ptr<mirel::VocabularyQueryServer> server;
   if (!server) {

@@ -59,4 +59,9 @@ class VocabularyQueryServer final : public IZRQueryServer {
   std::string m_keywordMarker;
 };
 
+// Makes IZRQueryServer::InitQueryServer return server (borrowed) instead of the shipped
+// vocabulary, until set back to null: a process given its own vocabulary uses it everywhere,
+// in the dialogs the library opens too.
+void UseQueryServer(IZRQueryServer* server);
+
 }  // namespace mirel

@@ -28,6 +28,9 @@ class CTmpltQuery {
   std::string m_alignment;
   bool m_visible = true;
   bool m_total = false;
+  // The column's fields in its file that this version does not know (written by a newer version
+  // or another tool), as a JSON object text, "" for none; written back when the column is saved.
+  std::string m_unknownFields;
 
   friend bool operator==(const CTmpltQuery&, const CTmpltQuery&) = default;
 };
@@ -58,6 +61,9 @@ class CTemplateData {
   bool m_removeRowIfAnyEmpty = false;
   std::string m_reportName;
   CTmpltQueryList m_queries;  // owned
+  // The file's fields this version does not know, as a JSON object text shaped as the file
+  // ("options" holding the unknown options), "" for none; written back on save.
+  std::string m_unknownFields;
 };
 
 // A user-defined column: a name and its sub-columns.
@@ -73,6 +79,7 @@ class CCustomColData {
   std::string m_name;
   std::string m_version;
   CTmpltQueryList m_queries;  // owned
+  std::string m_unknownFields;  // as CTemplateData's
 };
 
 // A node of the host's singly linked name list. m_str is a malloc'ed copy (strdup) or null and is

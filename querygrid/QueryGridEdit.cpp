@@ -113,7 +113,14 @@ void CQueryGrid::OnEditDeletecol() {
   const BOOL wasLocked = LockUpdate(TRUE);
   if (!keyword.IsEmpty()) ResetColsViewSortOrder(col, -1);
   RemoveCols(col, col, GX_SMART);
-  if (col <= GetColCount()) ScrollCellInView(kRowKeyword, col, GX_SMART);
+  // The grid keeps a report column to stand on: the label column takes no command.
+  if (GetColCount() < kFirstReportCol) {
+    InsertCols(kFirstReportCol, 1, nullptr, GX_SMART);
+    InitializeColumns(kFirstReportCol, kFirstReportCol, 0);
+  }
+  const ROWCOL stay = std::min(col, GetColCount());
+  SetCurrentCell(row, stay, GX_SMART);
+  ScrollCellInView(kRowKeyword, stay, GX_SMART);
   LockUpdate(wasLocked);
   Redraw(GX_SMART, TRUE);
   trans.Commit();
@@ -127,7 +134,7 @@ BOOL CQueryGrid::Clear(BOOL bStyles) {
 
   // Orders, width, alignment and visibility are never cleared.
   CGXRangeList clearable;
-  bool keywordRow = false;
+  // The columns whose Keyword is cleared: only theirs lose the query cells that hang on it.
   CRowColArray cols;
   for (const CGXRange& range : selection) {
     CGXRange cells = range;
@@ -135,15 +142,15 @@ BOOL CQueryGrid::Clear(BOOL bStyles) {
     if (cells.IsRows()) cells.SetCells(cells.top, 1, cells.bottom, GetColCount());
     if (cells.top >= kFirstUnclearableRow) continue;
     if (cells.bottom >= kFirstUnclearableRow) cells.bottom = kFirstUnclearableRow - 1;
-    if (cells.top <= kRowKeyword) keywordRow = true;
     clearable.Add(cells);
+    if (cells.top > kRowKeyword) continue;
     for (ROWCOL c = cells.left; c <= cells.right && c <= GetColCount(); ++c) cols.push_back(c);
   }
   if (clearable.IsEmpty()) return FALSE;
 
   CGXTransaction trans(*this, "Clear");
   const BOOL cleared = ClearCells(clearable, bStyles);
-  if (cleared && keywordRow) {
+  if (cleared) {
     std::sort(cols.begin(), cols.end());
     cols.erase(std::unique(cols.begin(), cols.end()), cols.end());
     for (ROWCOL c : cols) {

@@ -42,6 +42,7 @@ constexpr UINT kCustomNameAttr = 1079;     // validation grid: name of the expan
 constexpr UINT kCustomTitleAttr = 1080;    // validation grid: its title in the query grid
 constexpr UINT kCustomColumnAttr = 57645;  // validation grid: its query-grid column
 constexpr UINT kTooltipAttr = 51022;
+constexpr UINT kUnknownFieldsAttr = 1098;  // Keyword cell: the column's fields this version does not know
 
 constexpr COLORREF kBlue = 0xFF0000;  // highlighted keywords (a COLORREF, so pure blue)
 constexpr COLORREF kLockedInterior = 0xE6E6E6;

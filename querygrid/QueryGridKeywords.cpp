@@ -1,5 +1,6 @@
 // Keyword insertion from the field lists, default column titles and the registry of
 // user-defined columns.
+#include "hostapi/errorhandler.h"
 #include "querygrid/QueryGrid.h"
 #include "querygrid/QueryGridCells.h"
 
@@ -22,6 +23,10 @@ ROWCOL FindFreeReportColumn(CGXGridCore& grid) {
 }  // namespace
 
 void CQueryGrid::AddKeyword(CString keyword, int isCustom) {
+  if (isCustom && m_nCustomizeMode != 0) {
+    CZRErrorHandler::MessageBoxOk("ZRREPS-261", keyword);
+    return;
+  }
   CString cellText = keyword;
   if (IsPropMarker(keyword.view())) {
     // Cancelling the property dialog leaves the grid untouched and records nothing.

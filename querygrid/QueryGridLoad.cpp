@@ -20,7 +20,8 @@ CString Decimal(int value) {
 
 bool CQueryGrid::AcceptLoadedKeyword(const CString& keyword, int strict) {
   if (IsPropMarker(keyword.view()) || IsOperatorMarker(keyword.view())) return true;
-  if ((m_pQueryServer && m_pQueryServer->IsKeyword(keyword.str())) || GetCustomColData(keyword)) return true;
+  if (m_pQueryServer && m_pQueryServer->IsKeyword(keyword.str())) return true;
+  if (m_nCustomizeMode == 0 && GetCustomColData(keyword)) return true;  // never inside one
   if (strict == 1) return false;
   return CZRErrorHandler::MessageBoxYesNo("ZRREPS-244", keyword) == IDYES;
 }
@@ -36,6 +37,11 @@ void CQueryGrid::LoadQuery(const CTmpltQuery& q, ROWCOL col) {
     put(kRowKeyword, CGXStyle().SetValue(CString(q.m_qualifierText)).SetControl(kPropFieldControl));
   else
     putValue(kRowKeyword, keyword);
+  if (!q.m_unknownFields.empty()) {
+    // Kept with the column, wherever it moves, for the store to write back; no rule looks at it.
+    const CGXStyle kept = CGXStyle().SetUserAttribute(kUnknownFieldsAttr, CString(q.m_unknownFields));
+    CGXGridWnd::StoreStyleRowCol(kRowKeyword, col, &kept, gxOverride, gxCellStyle);
+  }
 
   put(kRowDependency, CGXStyle().SetValue(CString(q.m_dependency)).SetControl(isOperator ? kHotSpotControl : kComboControl));
 

@@ -183,7 +183,17 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
     return TRUE;
   }
 
-  if (CCustomColData* data = GetCustomColData(newText)) {
+  CCustomColData* data = GetCustomColData(newText);
+  if (data && m_nCustomizeMode != 0) {
+    // A user-defined column's sub-columns never hold another one; in a file (kept after the
+    // person was asked) the name is plain text.
+    if (!m_bLoading) {
+      CZRErrorHandler::MessageBoxOk("ZRREPS-261", newText);
+      return FALSE;
+    }
+    data = nullptr;
+  }
+  if (data) {
     style.SetUserAttribute(kCustomColAttr, 1L);
     AddCustomColToList(data);  // already known: the registry keeps its entry
     if (IsOperatorMarker(oldText.view()))

@@ -49,6 +49,8 @@ CTmpltQuery* CQueryGrid::StoreQuery(ROWCOL col) {
   q->m_visible = GetValueRowCol(kRowVisible, col).CompareNoCase("1") == 0;
   q->m_total = GetValueRowCol(kRowTotal, col).CompareNoCase("1") == 0;
   q->m_sortOrder = CellInt(GetValueRowCol(kRowSortOrder, col));
+  if (keywordCell.GetIncludeUserAttribute(kUnknownFieldsAttr))
+    q->m_unknownFields = keywordCell.GetUserAttribute(kUnknownFieldsAttr).GetValue().str();
   return q;
 }
 

@@ -1,5 +1,5 @@
 // CQueryGrid::ValidateData: the check before the grid is stored. Gaps that empty columns leave in
-// the view and sort order numbering are closed first (quietly: not an undo step), then the
+// the view and sort order numbering are closed first (as an undo step of its own), then the
 // validation rules run on an off-screen validation grid, which changes nothing here.
 #include <vector>
 
@@ -30,10 +30,13 @@ int CQueryGrid::ValidateData() {
   }
 
   const mirel::validation::OrderRenumbering renumbering = mirel::validation::CloseOrderGaps(columns);
-  {
-    CGXUndoOff undoOff(*GetParam());
+  if (!renumbering.viewOrders.empty() || !renumbering.sortOrders.empty()) {
+    // An undo step of its own: a later undo must not bring a column back to a number that was
+    // given away meanwhile.
+    CGXTransaction trans(*this, "Renumber Orders");
     for (const auto& [col, order] : renumbering.viewOrders) SetValueRange(CGXRange(kRowViewOrder, col), long(order));
     for (const auto& [col, order] : renumbering.sortOrders) SetValueRange(CGXRange(kRowSortOrder, col), long(order));
+    trans.Commit();
   }
 
   CValidationGrid grid(this);

@@ -1,7 +1,7 @@
 // CLayoutDlg: the field buttons "Create Ne&w Field..." (1020) and "&Edit Field..." (1021) open
 // the user-defined column editor; a column file it newly wrote joins the lists.
 #include "customcols/UserDefColAPI.h"
-#include "platform/mfc/nocase.h"
+#include "platform/mfc/samepath.h"
 #include "shell/LayoutDlg.h"
 
 void CLayoutDlg::OnCreateNewField() { AddCustomColFile(CUserDefColAPI::LaunchCustomColDlg(m_pServer, CString())); }
@@ -18,5 +18,5 @@ void CLayoutDlg::OnEditField() {
   const CString newPath = CUserDefColAPI::LaunchCustomColDlg(m_pServer, oldPath);
   AddCustomColFile(newPath);
   // Saved under another file (or not saved anew): the old file still holds its column.
-  if (!mirel::EqualsNoCase(newPath.view(), oldPath.view())) AddCustomColFile(oldPath);
+  if (!mirel::SamePath(newPath.view(), oldPath.view())) AddCustomColFile(oldPath);
 }

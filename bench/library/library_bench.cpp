@@ -1,6 +1,7 @@
 // Loading (InitQueryFields), validating (ValidateData) and storing (UpdateInfo) valid templates of
 // 10 to 10,000 columns, and of one user-defined column of 50 sub-columns used 100 times; beside
-// them the host's parse of the same template file. Run with --benchmark_counters_tabular=true.
+// them the host's parse of the same template file; and OK in the Qualifier Values dialog on up to
+// 16,000 values. Run with --benchmark_counters_tabular=true.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "bench/common/report_queries.h"
+#include "celldialogs/QualValDlg.h"
 #include "host/vocabularyserver.h"
 #include "hostapi/templatefile.h"
 #include "platform/mfc/scripted.h"
@@ -136,6 +138,22 @@ BENCHMARK_CAPTURE(Parse, custom50x, Shape::CustomUses) MIREL_CUSTOM;
 BENCHMARK_CAPTURE(Load, custom50x, Shape::CustomUses) MIREL_CUSTOM;
 BENCHMARK_CAPTURE(Validate, custom50x, Shape::CustomUses) MIREL_CUSTOM;
 BENCHMARK_CAPTURE(Store, custom50x, Shape::CustomUses) MIREL_CUSTOM;
+
+// OK in the Qualifier Values dialog on n values, one a line: the stored form is made in one
+// pass over the edit's text.
+void QualifierValuesOk(benchmark::State& state) {
+  std::string lines;
+  for (int i = 0; i < int(state.range(0)); ++i) lines += "VALUE" + std::to_string(i) + "\r\n";
+  const CString values(lines);
+  Env();
+  for (auto _ : state) {
+    CQualValDlg dialog(values);
+    Env().script.AnswerDialog(CQualValDlg::IDD, [](CDialog& d) { mirel::script::Click(d, IDOK); });
+    if (dialog.DoModal() != IDOK) state.SkipWithError("not accepted");
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(QualifierValuesOk)->Arg(1000)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace
 

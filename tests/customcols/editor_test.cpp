@@ -92,7 +92,7 @@ TEST_F(Editor, StandardKeywordRefusedInAnyLetterCase) {
 
 // ---- Save and Save As ---------------------------------------------------------------------------
 
-TEST_F(Editor, NewColumnSaveStaysDisabledUntilSaveAsIsConfirmed) {
+TEST_F(Editor, NewColumnSaveStaysDisabledUntilASaveAsSucceeds) {
   const std::string path = otherDir + "/new.txt";
   CCustomColFile file;
   Run(file, [&](CDialog& dialog) {
@@ -102,6 +102,9 @@ TEST_F(Editor, NewColumnSaveStaysDisabledUntilSaveAsIsConfirmed) {
     script.CancelFile();
     Click(dialog, CCustomColDlg::kSaveAsId);
     EXPECT_FALSE(Enabled(dialog, CCustomColDlg::kSaveId));
+    script.AnswerFile(otherDir + "/no-such-folder/new.txt").AnswerMessage("ZRREPS-260", IDOK);
+    Click(dialog, CCustomColDlg::kSaveAsId);
+    EXPECT_FALSE(Enabled(dialog, CCustomColDlg::kSaveId)) << "a failed Save As leaves Save as it was";
     EXPECT_FALSE(std::filesystem::exists(path));
     script.AnswerFile(path);
     Click(dialog, CCustomColDlg::kSaveAsId);

@@ -71,6 +71,16 @@ TEST_F(Launch, ColumnSavedAsAnotherFileGivesThatFile) {
   EXPECT_EQ(CUserDefColAPI::GetCustomColName(CString(copy)), "PINLIST2");
 }
 
+// Where the file system minds letter case, a name that differs only in case is another file.
+TEST_F(Launch, ColumnSavedAsANameDifferingInCaseGivesThatFile) {
+  const std::string path = PutColumn(otherDir, "pins.txt", "PINLIST");
+  const std::string copy = otherDir + "/PINS.txt";
+  EXPECT_EQ(LaunchWith(path, TypeAndClick("PINLIST2", CCustomColDlg::kSaveAsId, copy)), copy);
+  EXPECT_EQ(CUserDefColAPI::GetCustomColName(CString(path)), "PINLIST");
+  EXPECT_EQ(LaunchWith(path, TypeAndClick("PINLIST3", CCustomColDlg::kSaveAsId, otherDir + "/./pins.txt")), "")
+      << "the same file by another spelling";
+}
+
 TEST_F(Launch, SavedAsThenSavedAgainStillGivesTheNewFile) {
   const std::string path = PutColumn(otherDir, "pins.txt", "PINLIST");
   const std::string copy = otherDir + "/pins2.txt";

@@ -2,6 +2,7 @@
 // and the error names the file and the reason.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -124,6 +125,28 @@ TEST(AtomicWrite, RefusesToReplaceAPipe) {
   ASSERT_EQ(::lstat((dir / "pipe").c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
   EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"pipe"});
+}
+
+// Renaming over a file needs only its folder's permission, yet a file its user may not write is
+// never replaced, whatever the saver.
+TEST(AtomicWrite, RefusesAFileItsUserMayNotWriteInAWritableFolder) {
+  ScratchDir dir;
+  fs::permissions(dir.path(), fs::perms::all);
+  WriteFile(dir / "locked.tpt", "old\n");
+  fs::permissions(dir / "locked.tpt", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const bool root = ::geteuid() == 0;  // root writes anything: take another user's rights
+  if (root) {
+    ASSERT_EQ(::seteuid(65534), 0);
+  }
+  std::string error;
+  const bool written = WriteFileAtomically(dir / "locked.tpt", "new\n", error);
+  if (root) {
+    ASSERT_EQ(::seteuid(0), 0);
+  }
+  EXPECT_FALSE(written);
+  EXPECT_EQ(error, dir / "locked.tpt" + ": may not be written: " + std::strerror(EACCES));
+  EXPECT_EQ(ReadFile(dir / "locked.tpt"), "old\n");
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"locked.tpt"});
 }
 
 }  // namespace

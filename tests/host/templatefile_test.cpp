@@ -6,6 +6,7 @@
 #include <climits>
 #include <csignal>
 #include <filesystem>
+#include <iterator>
 #include <set>
 #include <vector>
 #include <nlohmann/json.hpp>
@@ -155,6 +156,44 @@ TEST(TemplateFile, WritesTheDocumentedLayout) {
                    "width": 20, "alignment": "LEFT", "visible": true, "total": false } ] })");
   EXPECT_EQ(j, expected);
   EXPECT_EQ(j.begin().key(), "format");  // the header comes first, for people reading the file
+}
+
+// Files written by newer versions or other tools lose nothing through a load and a save: the
+// fields this version does not know come back after the known ones, which they never replace.
+TEST(TemplateFile, KeepsFieldsItDoesNotKnowThroughLoadAndSave) {
+  ScratchDir dir;
+  const std::string query = R"("keyword": "REFDES", "dependency": "", "qualifier": "", "qualifierText": "",
+      "qualifierValues": [""], "title": "Ref", "viewOrder": 1, "sortOrder": 1, "width": 20,
+      "alignment": "LEFT", "visible": true, "total": false)";
+  WriteFile(dir / "t.tpt", R"({ "format": "mirel-template", "formatVersion": 1, "comment": "by hand",
+    "version": "1", "reportName": "R", "structure": "DesignBased", "titlePage": "",
+    "options": { "refDesAsRange": false, "pinNumberAsRange": false, "removeRowIfAnyEmpty": false,
+                 "removeRowIfAllEmpty": false, "duplicateCellValues": false, "groupBy": ["a"] },
+    "queries": [ {)" + query + R"(, "note": {"n": 1} } ] })");
+  WriteFile(dir / "c.txt", R"({ "format": "mirel-custom-column", "formatVersion": 1, "name": "C",
+    "version": "1", "owner": "lib", "queries": [ {)" + query + R"(, "note": "x" } ] })");
+
+  CTemplateFile t;
+  ASSERT_TRUE(t.loadTemplate((dir / "t.tpt").c_str())) << t.getLastError();
+  t.getTemplateData()->m_reportName = "Renamed";
+  ASSERT_TRUE(t.saveTemplate(nullptr)) << t.getLastError();
+  const Json saved = Json::parse(ReadFile(dir / "t.tpt"));
+  EXPECT_EQ(saved["comment"], "by hand");
+  EXPECT_EQ(saved["options"]["groupBy"], Json::array({"a"}));
+  EXPECT_EQ(saved["queries"][0]["note"], Json::parse(R"({"n": 1})"));
+  EXPECT_EQ(saved["reportName"], "Renamed");
+  EXPECT_EQ(std::prev(saved.end()).key(), "comment");
+
+  CCustomColFile c;
+  ASSERT_TRUE(c.loadCustomCol((dir / "c.txt").c_str())) << c.getLastError();
+  const CCustomColData copy(c.getCustomColData());
+  EXPECT_EQ(copy.m_unknownFields, R"({"owner":"lib"})");
+  c.getCustomColData()->m_unknownFields = R"({"name":"other","owner":"lib"})";
+  ASSERT_TRUE(c.saveCustomCol(nullptr)) << c.getLastError();
+  const Json column = Json::parse(ReadFile(dir / "c.txt"));
+  EXPECT_EQ(column["name"], "C") << "a kept field never replaces a known one";
+  EXPECT_EQ(column["owner"], "lib");
+  EXPECT_EQ(column["queries"][0]["note"], "x");
 }
 
 // ---- Refusals -------------------------------------------------------------------------------

@@ -74,6 +74,25 @@ TEST_F(EditTest, ClearingTwoKeywordsResetsTheirDependentCells) {
   }
 }
 
+TEST_F(EditTest, ClearingSeveralRangesResetsOnlyTheColumnsWhoseKeywordIsCleared) {
+  ASSERT_TRUE(Type(kRowKeyword, 2, "A"));
+  ASSERT_TRUE(Type(kRowQualifier, 2, "QA1"));
+  ASSERT_TRUE(Type(kRowKeyword, 3, "MATH-OP"));
+  ASSERT_TRUE(Type(kRowDependency, 3, "A+A"));
+  ASSERT_TRUE(Type(kRowTitle, 3, "Sum"));
+
+  grid->SetCurrentCell(kRowKeyword, 2);
+  grid->SetSelection(CGXRange(kRowKeyword, 2, kRowKeyword, 2));
+  grid->AddSelection(CGXRange(kRowTitle, 3, kRowTitle, 3));
+  grid->OnEditDelete();
+  EXPECT_EQ(Text(kRowKeyword, 2), "");
+  EXPECT_EQ(Text(kRowQualifier, 2), "");
+  EXPECT_EQ(Text(kRowTitle, 3), "");
+  EXPECT_EQ(Text(kRowKeyword, 3), "MATH-OP");
+  EXPECT_EQ(Text(kRowDependency, 3), "A+A");
+  EXPECT_EQ(Control(kRowDependency, 3), kHotSpotControl);
+}
+
 TEST_F(EditTest, PasteStoresChoicesInUpperCaseRefusesOthersAndKeepsPlainText) {
   ASSERT_TRUE(Type(kRowKeyword, 2, "A"));
   PasteAt(kRowAlignment, 2, "right");
@@ -142,6 +161,24 @@ TEST_F(EditTest, DeleteColumnAsksForItsDependentsAndUndoBringsItBack) {
   EXPECT_EQ(grid->GetColCount(), cols);
   EXPECT_EQ(Text(kRowKeyword, 2), "A");
   EXPECT_EQ(Text(kRowKeyword, 3), "B");
+}
+
+TEST_F(EditTest, DeletingEveryColumnLeavesAnEmptyReportColumnToStandOn) {
+  ASSERT_TRUE(Type(kRowKeyword, 2, "A"));
+  grid->SetCurrentCell(kRowTitle, grid->GetColCount());
+  while (grid->GetColCount() > kFirstReportCol) grid->OnEditDeletecol();
+  grid->SetCurrentCell(kRowTitle, kFirstReportCol);
+  grid->OnEditDeletecol();
+  EXPECT_EQ(grid->GetColCount(), kFirstReportCol);
+  EXPECT_EQ(Text(kRowKeyword, kFirstReportCol), "");
+  EXPECT_EQ(Control(kRowQualifierValue, kFirstReportCol), kHotSpotControl);
+  ROWCOL row = 0, col = 0;
+  ASSERT_TRUE(grid->GetCurrentCell(row, col));
+  EXPECT_EQ(row, kRowTitle);
+  EXPECT_EQ(col, kFirstReportCol);
+  EXPECT_EQ(grid->CanInsert(), 1);
+  ASSERT_TRUE(grid->Undo());
+  EXPECT_EQ(Text(kRowKeyword, kFirstReportCol), "A");
 }
 
 // ---- keyboard and focus inside a dialog ----------------------------------------------------

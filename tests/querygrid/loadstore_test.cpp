@@ -209,6 +209,20 @@ TEST_F(LoadStoreTest, ColumnsWithoutAKeywordStoreNothingWhateverTheyHold) {
   EXPECT_THAT(Stored(), IsEmpty());
 }
 
+// What a newer version wrote into a column stays with that column through edits and the store.
+TEST_F(LoadStoreTest, FieldsThisVersionDoesNotKnowStayWithTheirColumn) {
+  Set({Plain("REFDES", "", 1), Plain("PIN", "REFDES", 2)});
+  queryList.back()->m_unknownFields = R"({"note":"x"})";
+  ASSERT_EQ(grid->InitQueryFields(1), 1);
+  ASSERT_TRUE(grid->InsertCols(3, 1));
+  grid->SetValueRange(CGXRange(kRowTitle, 4), "Pin number");
+  ASSERT_EQ(grid->UpdateInfo(), 1);
+  ASSERT_EQ(queryList.size(), 2u);
+  EXPECT_EQ(queryList.front()->m_unknownFields, "");
+  EXPECT_EQ(queryList.back()->m_title, "Pin number");
+  EXPECT_EQ(queryList.back()->m_unknownFields, R"({"note":"x"})");
+}
+
 TEST_F(LoadStoreTest, AUserDefinedColumnIsLoadedAsOneLockedColumn) {
   QueryFields pin = Plain("PIN", "", 1);
   Register("PINS", {pin});

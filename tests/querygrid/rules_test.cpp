@@ -376,6 +376,19 @@ TEST_F(CellRulesTest, ReplacingTheNameUnlocksTheCells) {
   EXPECT_TRUE(Type(kRowWidth, 2, "30"));
 }
 
+// Inside a user-defined column no name of one is taken, however it comes: typed (or pasted or
+// dropped, which store the same way) or added from a field list.
+TEST_F(CellRulesTest, CustomizeModeRefusesUserDefinedColumnNames) {
+  Register("PINLIST", {{"B", ""}});
+  grid->SetCustomizeMode(1);
+  EXPECT_FALSE(Type(kRowKeyword, 2, "pinlist"));
+  grid->AddKeyword("PINLIST", 1);
+  EXPECT_EQ(Text(kRowKeyword, 2), "");
+  EXPECT_EQ(CustomMark(2), 0);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"ZRREPS-261", "ZRREPS-261"}));
+  EXPECT_TRUE(Type(kRowKeyword, 2, "A"));
+}
+
 // ---- renumbering after a column is deleted -----------------------------------------------------
 
 struct RenumberCase {

@@ -1,5 +1,5 @@
 // CQueryGrid::ValidateData on the shipped vocabulary: the order gaps that empty columns leave are
-// closed first (quietly), then the first problem of the expanded query is shown, once.
+// closed first (one undo step), then the first problem of the expanded query is shown, once.
 #include <gtest/gtest.h>
 
 #include "tests/validation/GridFixture.h"
@@ -28,9 +28,28 @@ TEST_F(ValidateData, GapLeftByAnEmptyColumnIsClosed) {
   EXPECT_EQ(grid.ValidateData(), 1) << testing::PrintToString(Codes());
   EXPECT_EQ(QueryText(kRowViewOrder, 4), "3");
   EXPECT_EQ(QueryText(kRowSortOrder, 4), "3");
-  EXPECT_EQ(grid.GetUndoCount(), undoSteps);  // not the user's to take back
+  EXPECT_EQ(grid.GetUndoCount(), undoSteps + 1);
   EXPECT_TRUE(grid.GetParam()->IsEnableUndo());
   EXPECT_EQ(grid.IsModified(), 1);
+}
+
+// Undo after a save walks back through states that existed: never two columns of one number.
+TEST_F(ValidateData, UndoAfterClosingAGapGivesBackTheEarlierStatesInTurn) {
+  PutColumn(2, {"REFDES", "", "", "1", "1"});
+  PutColumn(3, {"VALUE", "REFDES", "", "3", "3"});
+  PutColumn(4, {"PART_NUMBER", "REFDES", "", "4", "4"});
+  grid.SetCurrentCell(kRowKeyword, 3);
+  grid.SetSelection(CGXRange(kRowKeyword, 3, kRowKeyword, 3));
+  grid.OnEditDelete();  // frees the number 3
+  grid.ValidateData();
+  ASSERT_EQ(QueryText(kRowViewOrder, 4), "3");
+  ASSERT_TRUE(grid.Undo());
+  EXPECT_EQ(QueryText(kRowKeyword, 3), "");
+  EXPECT_EQ(QueryText(kRowViewOrder, 4), "4");
+  ASSERT_TRUE(grid.Undo());
+  EXPECT_EQ(QueryText(kRowKeyword, 3), "VALUE");
+  EXPECT_EQ(QueryText(kRowViewOrder, 3), "3");
+  EXPECT_EQ(QueryText(kRowViewOrder, 4), "4");
 }
 
 TEST_F(ValidateData, NumberTakenByAColumnIsNoGap) {
