@@ -56,7 +56,7 @@ std::string WriteText(const Report& report) {
     out += "\n";
     out += Line(report, [&](size_t c) -> std::string_view { return section.titles[c]; });
     for (const auto& row : section.rows)
-      out += Line(report, [&](size_t c) -> std::string_view { return row[c].blank ? "" : row[c].text; });
+      out += Line(report, [&](size_t c) -> std::string_view { return row[c].blank ? std::string_view() : std::string_view(row[c].text); });
   }
   if (!report.totals.empty()) out += Line(report, [&](size_t c) -> std::string_view { return report.totals[c]; });
   return out;
