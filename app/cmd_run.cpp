@@ -117,7 +117,7 @@ int RunRun(const CommonOptions& options, RunArguments run) {
     return kExitOk;
   }
   if (!WriteFileAtomically(run.output, text, error)) {
-    PrintError(run.output + ": " + error);
+    PrintError(error);
     return kExitError;
   }
   return kExitOk;
