@@ -56,6 +56,14 @@ TEST(TextWriterTest, CharactersAreCountedNotBytes) {
   EXPECT_EQ(WriteReport(report, Format::kText), "\n Ω\n4k7Ω\n10k~\n");
 }
 
+TEST(TextWriterTest, AHugeWidthPadsNoFurtherThanAPage) {
+  Report report;
+  report.columns = {{"REFDES", "", "Ref", 2000000000, Alignment::kRight, false}};
+  report.titles = {"Ref"};
+  report.sections = {{"", {"Ref"}, {}}};
+  EXPECT_EQ(WriteReport(report, Format::kText), "\n" + std::string(4093, ' ') + "Ref\n");
+}
+
 TEST(CsvWriterTest, QuotesOnlyWhatNeedsItAndNeverBlanks) {
   EXPECT_EQ(WriteReport(Sample(), Format::kCsv),
             "Section,Net,\"Unit, \"\"Cost\"\"\",Parts on Net,Hidden in text\r\n"
