@@ -10,6 +10,18 @@
 namespace mirel::cli {
 
 int RunValidate(const CommonOptions& options, const std::vector<std::string>& arguments);
+
+// What `mirel run` is given beyond the common options.
+struct RunArguments {
+  std::string templateFile, designFile;
+  std::string variant;     // "" : the design without variant
+  bool fittedOnly = false;
+  std::string format = "text";  // text, csv, html or json
+  std::string output;      // "" : standard output
+};
+// A template run on a design: 0 printed, 1 the template is invalid or cannot run, 2 a file could
+// not be read or written, an unknown variant or a usage error.
+int RunRun(const CommonOptions& options, RunArguments run);
 int RunShow(const CommonOptions& options, const std::string& file);
 // dialogKind "": the bare query grid; else the kind's dialog (dialogkinds.h).
 int RunScript(const CommonOptions& options, const std::optional<std::string>& file, const std::string& dialogKind,

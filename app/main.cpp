@@ -43,8 +43,8 @@ Files:
 
 Run "mirel COMMAND --help" for a command's options, output and exit status.)";
 
-// The options every command takes.
-void AddCommonOptions(CLI::App& command, CommonOptions& options, std::string& format) {
+// The files every command reads its services from.
+void AddServiceOptions(CLI::App& command, CommonOptions& options) {
   command.add_option("--vocabulary", options.vocabulary, "query server vocabulary file (mirel-vocabulary JSON) "
                      "instead of the shipped tdd/vocabulary.json")
       ->check(CLI::ExistingFile)->option_text("FILE")->group("Common options");
@@ -54,6 +54,11 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, std::string& fo
   command.add_option("--project", options.project, "project file; its folder, the setup folder and the current "
                      "folder hold the user-defined columns (*.txt)")
       ->check(CLI::ExistingFile)->option_text("FILE")->group("Common options");
+}
+
+// The options every command takes.
+void AddCommonOptions(CLI::App& command, CommonOptions& options, std::string& format) {
+  AddServiceOptions(command, options);
   command.add_option("--format", format, "output: text (default) or json, one JSON object a line")
       ->check(CLI::IsMember({"text", "json"}))->option_text("text|json")->group("Common options");
 }
@@ -75,7 +80,7 @@ std::string DialogKindChoices() {
 
 int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, const std::vector<std::string>& files,
              const std::string& file, const std::string& dialogKind, const mirel::cli::ImportOptions& import,
-             int argc, char** argv) {
+             const mirel::cli::RunArguments& run, int argc, char** argv) {
   options.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
   if (!InitMirelDll()) {
     mirel::cli::PrintError("warning: the message texts (tdd/crpterrors.txt) were not loaded: " +
@@ -84,6 +89,7 @@ int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, c
   const std::optional<std::string> optionalFile = file.empty() ? std::nullopt : std::optional(file);
   int status = mirel::cli::kExitError;
   if (app.got_subcommand("validate")) status = mirel::cli::RunValidate(options, files);
+  else if (app.got_subcommand("run")) status = mirel::cli::RunRun(options, run);
   else if (app.got_subcommand("show")) status = mirel::cli::RunShow(options, file);
   else if (app.got_subcommand("script")) status = mirel::cli::RunScript(options, optionalFile, dialogKind, std::cin);
   else if (app.got_subcommand("edit") && app.get_subcommand("edit")->get_option("--validation")->count() > 0)
@@ -129,6 +135,28 @@ int main(int argc, char** argv) {
 and "error" for a file that could not be read. Messages about the user-defined columns found go
 to standard error. Exit status: 0 all valid, 1 some invalid, 2 a file could not be read (or no file
 matched a pattern) or a usage error, 3 a question that nobody answered.)");
+
+  mirel::cli::RunArguments run;
+  CLI::App* runCommand = app.add_subcommand("run", "run a template on a design and print the report");
+  runCommand->add_option("TEMPLATE", run.templateFile, "template file")->required()->type_name("");
+  runCommand->add_option("--design", run.designFile, "the design: a mirel-design file or a KiCad netlist")
+      ->required()->option_text("FILE");
+  runCommand->add_option("--variant", run.variant, "the assembly variant to report (default: none)")
+      ->option_text("NAME");
+  runCommand->add_flag("--fitted-only", run.fittedOnly,
+                       "leave out components not fitted in the variant or excluded from the BOM");
+  runCommand->add_option("--format", run.format, "the report's format: text (default), csv, html or json")
+      ->check(CLI::IsMember({"text", "csv", "html", "json"}))->option_text("text|csv|html|json");
+  runCommand->add_option("-o,--output", run.output, "write the report to FILE (atomically) instead of standard output")
+      ->option_text("FILE");
+  runCommand->add_flag("--accept-unknown", options.acceptUnknown,
+                       "answer Yes when loading asks about a keyword the query server does not know (ZRREPS-244)");
+  AddServiceOptions(*runCommand, options);
+  runCommand->footer(R"(The template is loaded and validated as validate does; an invalid one is not run. Warnings
+(a keyword the engine does not know, a missing title page file, what the design reader noticed)
+go to standard error. Exit status: 0 the report was printed, 1 the template is invalid or cannot
+run (its first message, or the column and value at fault), 2 the design or template could not be
+read, the report could not be written, an unknown variant or a usage error.)");
 
   CLI::App* show = app.add_subcommand("show", "print the grid after loading a template, one report column a line");
   show->add_option("FILE", file, "template file (a user-defined column with --custom-column)")
@@ -194,5 +222,5 @@ Nothing is written when the netlist, position file or field map is refused. Exit
     app.exit(error);
     return mirel::cli::kExitError;
   }
-  return Dispatch(app, options, format, files, file, dialogKind, import, argc, argv);
+  return Dispatch(app, options, format, files, file, dialogKind, import, run, argc, argv);
 }

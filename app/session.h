@@ -96,6 +96,8 @@ class GridSession {
 
   CQueryGrid& Grid() { return *m_grid; }
   bool IsCustomColumn() const { return m_column != nullptr; }
+  // The template as the file holds it (null in customize mode).
+  CTemplateData* TemplateData() { return m_template ? m_template->getTemplateData() : nullptr; }
   std::vector<DumpedColumn> Dump();
   // The registered user-defined column of that name (any letter case), as it is listed.
   std::optional<std::string> FindCustomColumn(const std::string& name) const;

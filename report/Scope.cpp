@@ -61,8 +61,14 @@ void Follow(const design::Design& design, const Scope& from, Scope& to, ObjectKi
   Indices blocks;
   for (Index i : to.instances) blocks.push_back(design.instances[i].block);
   to.blocks = Within(std::move(blocks), from.blocks);
-  to.allInstances = from.allInstances;
-  std::erase_if(to.allInstances, [&](Index i) { return !Has(to.blocks, design.instances[i].block); });
+  // Only a Block Based block binding makes the two differ; otherwise copying every instance of
+  // the design into each row's scope would cost rows x instances.
+  if (from.allInstances.size() == from.instances.size()) {
+    to.allInstances = to.instances;
+  } else {
+    to.allInstances = from.allInstances;
+    std::erase_if(to.allInstances, [&](Index i) { return !Has(to.blocks, design.instances[i].block); });
+  }
   to.boundSheets = kind == ObjectKind::kSheet ? bound : from.boundSheets;
 }
 

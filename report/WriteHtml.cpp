@@ -58,7 +58,7 @@ std::string WriteHtml(const Report& report) {
       out += "<tfoot>" + Row(report, "td", [&](size_t c) -> std::string_view { return report.totals[c]; }) + "</tfoot>\n";
     out += "<tbody>\n";
     for (const auto& row : section.rows)
-      out += Row(report, "td", [&](size_t c) -> std::string_view { return row[c].blank ? "" : row[c].text; });
+      out += Row(report, "td", [&](size_t c) -> std::string_view { return row[c].blank ? std::string_view() : std::string_view(row[c].text); });
     out += "</tbody>\n</table>\n";
   }
   return out + "</body>\n</html>\n";

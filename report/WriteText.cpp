@@ -1,4 +1,6 @@
 // Text: each column padded to its Width by its Alignment, a longer text cut with "~".
+#include <algorithm>
+
 #include "report/Writers.h"
 
 namespace mirel::report {
@@ -23,8 +25,11 @@ std::string_view Head(std::string_view text, size_t count) {
   return text.substr(0, at);
 }
 
+// A Width beyond this pads no further: a template's number must not make a line of gigabytes.
+constexpr size_t kMaxWidth = 4096;
+
 std::string Fit(std::string_view text, const Column& column) {
-  const size_t width = size_t(column.width);
+  const size_t width = std::min(size_t(column.width), kMaxWidth);
   const size_t length = Characters(text);
   if (length > width) return std::string(Head(text, width - 1)) + "~";
   const size_t room = width - length;
@@ -56,7 +61,7 @@ std::string WriteText(const Report& report) {
     out += "\n";
     out += Line(report, [&](size_t c) -> std::string_view { return section.titles[c]; });
     for (const auto& row : section.rows)
-      out += Line(report, [&](size_t c) -> std::string_view { return row[c].blank ? "" : row[c].text; });
+      out += Line(report, [&](size_t c) -> std::string_view { return row[c].blank ? std::string_view() : std::string_view(row[c].text); });
   }
   if (!report.totals.empty()) out += Line(report, [&](size_t c) -> std::string_view { return report.totals[c]; });
   return out;
