@@ -113,6 +113,7 @@ void CQueryGrid::OnEditDeletecol() {
   const BOOL wasLocked = LockUpdate(TRUE);
   if (!keyword.IsEmpty()) ResetColsViewSortOrder(col, -1);
   RemoveCols(col, col, GX_SMART);
+  NotifyQueryChanged();
   if (col <= GetColCount()) ScrollCellInView(kRowKeyword, col, GX_SMART);
   LockUpdate(wasLocked);
   Redraw(GX_SMART, TRUE);
