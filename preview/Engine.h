@@ -10,16 +10,16 @@
 
 #include "preview/Controller.h"
 #include "preview/ReportTable.h"
+#include "report/Report.h"
 
 class IZRQueryServer;
 
 namespace mirel::preview {
 
-enum class Format { Text, Csv, Html, Json };
-
-std::optional<Format> FormatFromName(std::string_view name);  // "text", "csv", "html", "json"; any case
-const char* FormatExtension(Format format);                   // "txt", "csv", "html", "json"
-const char* FormatFilter(Format format);                      // "CSV File (*.csv)|*.csv||" ...
+using report::Format;
+using report::FormatFromName;
+const char* FormatExtension(Format format);  // "txt", "csv", "html", "json"
+const char* FormatFilter(Format format);     // "CSV File (*.csv)|*.csv|All Files (*.*)|*.*||" ...
 
 struct Report {
   std::shared_ptr<const ReportTable> table;
