@@ -25,6 +25,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/operatorexpression.h"
 #include "hostapi/queryserver.h"
 #include "hostapi/templatedata.h"
 #include "platform/grid/gxwnd.h"
@@ -69,7 +70,11 @@ class CQueryGrid : public CGXGridWnd {
   CCustomColData* GetCustomColData(CString name);
 
   // ---- cell rules (QueryGridRules.cpp) ----
-  static void GetOperatorOperands(CString expression, CString& left, CString& op, CString& right);
+  // Splits an operator expression as the report engine does (host/operatorexpression.h); isName
+  // tells the names an operand may be (none given: only the operator markers are known).
+  static void GetOperatorOperands(CString expression, CString& left, CString& op, CString& right,
+                                  const mirel::IsOperandName& isName = {},
+                                  mirel::OperatorKind kind = mirel::OperatorKind::kAny);
 
   // ---- validation before storing (QueryGridValidate.cpp) ----
   int ValidateData();

@@ -40,12 +40,24 @@ void StoreWithTooltip(CQueryGrid& grid, ROWCOL row, ROWCOL col, const CString& t
                      GX_SMART);
 }
 
+// An operand may name a keyword of the vocabulary or another column (a property column by its
+// property name, which its Keyword cell shows).
+mirel::IsOperandName OperandNames(CQueryGrid& grid, const CStringList& operands) {
+  return [&grid, &operands](std::string_view text) {
+    for (const CString& operand : operands)
+      if (mirel::EqualsNoCase(operand.view(), text)) return true;
+    IZRQueryServer* server = grid.GetQueryServer();
+    return server && server->IsKeyword(std::string(text));
+  };
+}
+
 void EditOperatorExpression(CQueryGrid& grid, ROWCOL col) {
   const CString keyword = StoredText(grid, kRowKeyword, col);
-  CString operand1, op, operand2;
-  CQueryGrid::GetOperatorOperands(StoredText(grid, kRowDependency, col), operand1, op, operand2);
   CStringList operands(10);
   CollectOperands(grid, col, operands);
+  CString operand1, op, operand2;
+  CQueryGrid::GetOperatorOperands(StoredText(grid, kRowDependency, col), operand1, op, operand2,
+                                  OperandNames(grid, operands), mirel::OperatorKindOf(keyword.view()));
   CMathOpDlg dialog(&operands, operand1, operand2, op, OperatorKind(keyword), nullptr);
   if (dialog.DoModal() != IDOK) return;
   StoreWithTooltip(grid, kRowDependency, col, dialog.GetExpression());

@@ -315,34 +315,10 @@ void CQueryGrid::ResetColsViewSortOrder(ROWCOL col, int delta) {
   }
 }
 
-void CQueryGrid::GetOperatorOperands(CString expression, CString& left, CString& op, CString& right) {
-  left.Empty();
-  op.Empty();
-  right.Empty();
-
-  // The search order decides, not the position: "A-B<=X" splits at "-".
-  static constexpr const char* kOperators[] = {"+", "-", "*", "/", "<=", "!=", ">=", "=", ">", "<", "."};
-  int position = -1;
-  int length = 0;
-  for (const char* candidate : kOperators) {
-    position = expression.Find(candidate);
-    if (position >= 0) {
-      length = int(std::char_traits<char>::length(candidate));
-      break;
-    }
-  }
-  if (position < 0) return;
-
-  // A "-" may be the hyphen of a MATH-OP operand rather than the operator.
-  if (length == 1 && expression[position] == '-') {
-    if (position == 4 && mirel::EqualsNoCase(expression.Left(7).view(), kMathOp)) {
-      position = 7;
-    } else if (position >= 5 && mirel::EqualsNoCase(expression.Mid(position - 4, 7).view(), kMathOp)) {
-      position -= 5;
-    }
-  }
-
-  left = expression.Left(position);
-  op = expression.Mid(position, length);
-  right = expression.Mid(position + length);
+void CQueryGrid::GetOperatorOperands(CString expression, CString& left, CString& op, CString& right,
+                                     const mirel::IsOperandName& isName, mirel::OperatorKind kind) {
+  const mirel::OperatorExpression split = mirel::SplitOperatorExpression(expression.view(), isName, kind);
+  left = split.left.c_str();
+  op = split.op.c_str();
+  right = split.right.c_str();
 }

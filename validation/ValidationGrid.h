@@ -18,7 +18,7 @@
 #include "hostapi/queryserver.h"
 #include "hostapi/templatedata.h"
 #include "platform/grid/gxwnd.h"
-#include "validation/OrderIndex.h"
+#include "host/columnexpansion.h"
 #include "validation/RelationSearch.h"
 #include "validation/ValidationRules.h"
 
@@ -72,6 +72,8 @@ class CValidationGrid : public CGXGridWnd {
   void CreateViewSortOrderMap();
   int GetModifiedViewOrder(unsigned long queryColumn, int offset);
   int GetModifiedSortOrder(unsigned long queryColumn, int offset);
+  // The query-grid column as a query, with what the expansion of its sub-columns reads.
+  CTmpltQuery ExpansionOwner(unsigned long queryColumn) const;
   void GetErrorData(int column, CString& keyword, CString& dependency, int& errorColumn);
   int IsRelationDefined(mirel::validation::RelationMap* relations, CString keyword, CString target,
                         std::set<std::string>& visited);
@@ -90,11 +92,9 @@ class CValidationGrid : public CGXGridWnd {
   std::unordered_map<unsigned long, int> m_colWidths;
   std::unordered_map<unsigned long, int> m_viewOrders;
   std::unordered_map<unsigned long, int> m_sortOrders;
-  int m_nViewBase = 1;
-  int m_nSortBase = 1;
-  // The same orders sorted, to count the validation columns before a number in log time.
-  mirel::validation::OrderIndex m_viewIndex;
-  mirel::validation::OrderIndex m_sortIndex;
+  // The same orders, renumbered for the expansion as the report engine renumbers them.
+  mirel::ExpansionOrders m_viewIndex;
+  mirel::ExpansionOrders m_sortIndex;
   // Validation column -> the query-grid column it was copied from (0: none, or expanded).
   std::vector<unsigned long> m_sourceColumns;
   bool m_bOffScreen = false;

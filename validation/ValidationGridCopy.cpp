@@ -101,9 +101,8 @@ void CValidationGrid::InitQueryFields(CTmpltQuery* query, unsigned long column, 
       .SetUserAttribute(kCustomTitleAttr, customTitle)
       .SetUserAttribute(kCustomColumnAttr, long(queryColumn));
 
-  // A root sub-column depends on what the user-defined column was given.
-  CGXStyle dependency =
-      ValueStyle(q.m_dependency.empty() ? QueryGridText(kRowDependency, queryColumn) : CString(q.m_dependency));
+  const CTmpltQuery expanded = mirel::ExpandSubColumn(q, ExpansionOwner(queryColumn), m_viewIndex, m_sortIndex);
+  CGXStyle dependency = ValueStyle(expanded.m_dependency);
 
   CGXStyle qualifier = ValueStyle(q.m_qualifierText);
   const CString qualifierMarker = PropertyMarker(0);
@@ -114,10 +113,6 @@ void CValidationGrid::InitQueryFields(CTmpltQuery* query, unsigned long column, 
   // Joined as the store splits it again, so every value comes back as it was.
   CGXStyle qualifierValue = ValueStyle(CZRStringParser::Join(q.m_qualifierValues));
 
-  const long sortOrder = CellInt(QueryGridText(kRowSortOrder, queryColumn)) == 0
-                             ? 0
-                             : GetModifiedSortOrder(queryColumn, q.m_sortOrder - 1);
-
   const std::pair<ROWCOL, CGXStyle> cells[] = {
       {kRowKeyword, keyword},
       {kRowDependency, dependency},
@@ -125,8 +120,8 @@ void CValidationGrid::InitQueryFields(CTmpltQuery* query, unsigned long column, 
       {kRowQualifierValue, qualifierValue},
       {kRowTotal, ValueStyle(q.m_total ? "1" : "0")},
       {kRowTitle, ValueStyle(q.m_title)},
-      {kRowViewOrder, NumberStyle(GetModifiedViewOrder(queryColumn, q.m_viewOrder - 1))},
-      {kRowSortOrder, NumberStyle(sortOrder)},
+      {kRowViewOrder, NumberStyle(expanded.m_viewOrder)},
+      {kRowSortOrder, NumberStyle(expanded.m_sortOrder)},
       {kRowWidth, NumberStyle(q.m_width)},
       {kRowAlignment, ValueStyle(q.m_alignment)},
       {kRowVisible, ValueStyle(q.m_visible ? "1" : "0")},

@@ -1,6 +1,5 @@
 // CValidationGrid: the order maps of the query grid and the renumbering of the expanded columns.
-// A column's new number is the base plus the number of validation columns that come before it in
-// view (or sort) order; the k-th sub-column of an expanded column follows on from its number.
+// The numbering itself is host/columnexpansion.h's, shared with the report engine.
 #include <algorithm>
 
 #include "querygrid/QueryGrid.h"
@@ -16,18 +15,10 @@ void CValidationGrid::CreateViewSortOrderMap() {
   m_sortOrders.clear();
   m_viewIndex.Clear();
   m_sortIndex.Clear();
-  m_nViewBase = 1;
-  m_nSortBase = 1;
   if (!m_pQueryGrid) return;
   CQueryGrid& query = *m_pQueryGrid;
 
   const ROWCOL colCount = query.GetColCount();
-  int viewMinimum = int(colCount);
-  int sortMinimum = int(colCount);
-  if (colCount < kFirstReportCol) {
-    m_nViewBase = m_nSortBase = int(colCount);
-    return;
-  }
   for (ROWCOL col = kFirstReportCol; col <= colCount; ++col) {
     CGXStyle style = query.GetComposedStyle(kRowKeyword, col);
     if (CGXControl* control = query.GetRegisteredControl(style.GetControl()))
@@ -45,33 +36,33 @@ void CValidationGrid::CreateViewSortOrderMap() {
     m_sortOrders[col] = sort;
     m_viewIndex.Add(view, width);
     m_sortIndex.Add(sort, width);
-    viewMinimum = std::min(viewMinimum, view);
-    sortMinimum = std::min(sortMinimum, sort);
   }
-  m_viewIndex.Finish();
-  m_sortIndex.Finish();
-  m_nViewBase = viewMinimum;
-  m_nSortBase = sortMinimum;
+  m_viewIndex.Finish(int(colCount));
+  m_sortIndex.Finish(int(colCount));
 }
 
 namespace {
 
-int Renumbered(const std::unordered_map<unsigned long, int>& orders, const mirel::validation::OrderIndex& index,
-               int base, unsigned long queryColumn, int offset) {
+int OrderOf(const std::unordered_map<unsigned long, int>& orders, unsigned long queryColumn) {
   const auto found = orders.find(queryColumn);
-  const int order = found == orders.end() ? -1 : found->second;
-  const long long before = base + index.WidthBefore(order);
-  if (before == base) return order + offset;
-  return int(before + offset);
+  return found == orders.end() ? -1 : found->second;
 }
 
 }  // namespace
 
 int CValidationGrid::GetModifiedViewOrder(unsigned long queryColumn, int offset) {
-  return Renumbered(m_viewOrders, m_viewIndex, m_nViewBase, queryColumn, offset);
+  return m_viewIndex.Renumbered(OrderOf(m_viewOrders, queryColumn), offset);
 }
 
 int CValidationGrid::GetModifiedSortOrder(unsigned long queryColumn, int offset) {
   if (offset == -1) return 0;  // a sub-column without a sort order stays unsorted
-  return Renumbered(m_sortOrders, m_sortIndex, m_nSortBase, queryColumn, offset);
+  return m_sortIndex.Renumbered(OrderOf(m_sortOrders, queryColumn), offset);
+}
+
+CTmpltQuery CValidationGrid::ExpansionOwner(unsigned long queryColumn) const {
+  CTmpltQuery owner;
+  owner.m_dependency = QueryGridText(kRowDependency, queryColumn).str();
+  owner.m_viewOrder = OrderOf(m_viewOrders, queryColumn);
+  owner.m_sortOrder = CellInt(QueryGridText(kRowSortOrder, queryColumn));
+  return owner;
 }

@@ -91,6 +91,24 @@ TEST_F(ButtonsTest, AnExistingExpressionIsPresetAndRebuilt) {
   EXPECT_EQ(Tooltip(kRowDependency, 4), "A*2");
 }
 
+// An operand holding an operator character is preset whole, and choosing only another operator
+// changes only the operator.
+TEST_F(ButtonsTest, AnOperandWithAnOperatorCharacterIsPresetWholeAndKept) {
+  ASSERT_TRUE(Type(kRowKeyword, 2, "A"));
+  ASSERT_TRUE(Type(kRowKeyword, 3, "MATH-OP"));
+  ASSERT_TRUE(Type(kRowKeyword, 4, "RELOP"));
+  ASSERT_TRUE(Type(kRowDependency, 4, "MATH-OP<=A"));
+  script.AnswerDialog(CMathOpDlg::IDD, [](CDialog& d) {
+    EXPECT_EQ(Text(d, CMathOpDlg::kOperand1ComboId), "MATH-OP");
+    EXPECT_EQ(Text(d, CMathOpDlg::kOperatorComboId), "<=");
+    EXPECT_EQ(Text(d, CMathOpDlg::kOperand2ComboId), "A");
+    script::SelectText(d, CMathOpDlg::kOperatorComboId, ">");
+    script::Click(d, IDOK);
+  });
+  ClickButton(kRowDependency, 4);
+  EXPECT_EQ(Text(kRowDependency, 4), "MATH-OP>A");
+}
+
 TEST_F(ButtonsTest, CancelChangesNothingAndOkWithAnOperandMissingEmptiesTheCell) {
   ASSERT_TRUE(Type(kRowKeyword, 2, "A"));
   ASSERT_TRUE(Type(kRowKeyword, 3, "MATH-OP"));

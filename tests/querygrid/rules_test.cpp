@@ -446,7 +446,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"A<B", "A", "<", "B"}, SplitCase{"A.B", "A", ".", "B"},
                       SplitCase{"MATH-OP-B", "MATH-OP", "-", "B"}, SplitCase{"math-op*B", "math-op", "*", "B"},
                       SplitCase{"X*MATH-OP", "X", "*", "MATH-OP"}, SplitCase{"X/MATH-OP", "X", "/", "MATH-OP"},
-                      SplitCase{"A-B<=X", "A", "-", "B<=X"}, SplitCase{"A-MATH-OP", "A", "-", "MATH-OP"},
+                      SplitCase{"A-B<=X", "A-B", "<=", "X"}, SplitCase{"A-MATH-OP", "A", "-", "MATH-OP"},
                       SplitCase{"AB", "", "", ""}, SplitCase{"", "", "", ""}, SplitCase{"-", "", "-", ""}));
 
 }  // namespace
