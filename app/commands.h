@@ -23,4 +23,10 @@ int RunEditColumn(const CommonOptions& options, const std::optional<std::string>
 // The User Defined Columns dialog for --project.
 int RunColumns(const CommonOptions& options, int argc, char** argv);
 
+struct ImportOptions {
+  std::string netlist, positions, fieldMap, output;  // "" for an option not given
+};
+// mirel import kicad: the netlist as a mirel-design file.
+int RunImport(const CommonOptions& options, const ImportOptions& import);
+
 }  // namespace mirel::cli

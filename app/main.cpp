@@ -79,7 +79,8 @@ std::string DialogKindChoices() {
 }
 
 int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, const std::vector<std::string>& files,
-             const std::string& file, const std::string& dialogKind, int argc, char** argv) {
+             const std::string& file, const std::string& dialogKind, const mirel::cli::ImportOptions& import,
+             int argc, char** argv) {
   options.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
   if (!InitMirelDll()) {
     mirel::cli::PrintError("warning: the message texts (tdd/crpterrors.txt) were not loaded: " +
@@ -103,6 +104,7 @@ int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, c
     status = mirel::cli::RunEditColumn(options, optionalFile, argc, argv);
   else if (app.got_subcommand("edit")) status = mirel::cli::RunEdit(options, optionalFile, argc, argv);
   else if (app.got_subcommand("columns")) status = mirel::cli::RunColumns(options, argc, argv);
+  else if (app.got_subcommand("import")) status = mirel::cli::RunImport(options, import);
   TermMirelDll();
   return status;
 }
@@ -176,6 +178,29 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
 
   CLI::App* columns = app.add_subcommand("columns", "the User Defined Columns dialog");
   AddCommonOptions(*columns, options, format);
+
+  mirel::cli::ImportOptions import;
+  CLI::App* importer = app.add_subcommand("import", "read a design from another program's files into a mirel-design file");
+  std::string importKind;
+  importer->add_option("SOURCE", importKind, "what the files come from: kicad")
+      ->required()->check(CLI::IsMember({"kicad"}))->type_name("");
+  importer->add_option("NETLIST", import.netlist, "KiCad netlist, s-expression (.net) or XML, KiCad 4 to 10")
+      ->required()->type_name("");
+  importer->add_option("--pos", import.positions, "KiCad position file (ASCII or CSV): the placements, by refdes")
+      ->option_text("FILE");
+  importer->add_option("--field-map", import.fieldMap,
+                       "JSON object naming the fields that give PART_NUMBER, MANUFACTURER, ... "
+                       "({\"PART_NUMBER\":[\"MPN\",\"PN\"]}); keys not given keep their defaults")
+      ->option_text("FILE");
+  importer->add_option("-o,--output", import.output, "the mirel-design file to write (atomically)")
+      ->required()->option_text("DESIGN.json");
+  importer->add_option("--format", format, "output: text (default) or json, one JSON object a line")
+      ->check(CLI::IsMember({"text", "json"}))->option_text("text|json");
+  importer->footer(R"(Output: "NETLIST: N components, N nets, N sheets" and "saved DESIGN.json"; with --format json
+{"file":NETLIST,"components":N,"nets":N,"sheets":N,"warnings":[...]} and {"saved":DESIGN.json},
+or {"file":NETLIST,"error":...}. Warnings (a placed refdes the design lacks) go to standard error.
+Nothing is written when the netlist, position file or field map is refused. Exit status: 0 written,
+2 a file could not be read, was refused or could not be written, or a usage error.)");
   app.footer(kFooter);  // after the commands, which would inherit it
 
   try {
@@ -186,5 +211,5 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
     app.exit(error);
     return mirel::cli::kExitError;
   }
-  return Dispatch(app, options, format, files, file, dialogKind, argc, argv);
+  return Dispatch(app, options, format, files, file, dialogKind, import, argc, argv);
 }
