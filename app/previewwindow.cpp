@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -52,6 +53,7 @@ class TaskEvent : public QEvent {
 
 // Widgets post their repaints at Qt::LowEventPriority; the preview's work waits below them.
 constexpr int kBelowRepaints = Qt::LowEventPriority - 1;
+constexpr int kRepaintMs = 6;
 
 }  // namespace
 
@@ -69,6 +71,10 @@ QtPoster::~QtPoster() = default;
 
 void QtPoster::Post(std::function<void()> task) {
   QCoreApplication::postEvent(m_receiver.get(), new TaskEvent(std::move(task)), kBelowRepaints);
+}
+
+void QtPoster::PostAfterRepaint(std::function<void()> task) {
+  QTimer::singleShot(kRepaintMs, Qt::PreciseTimer, m_receiver.get(), std::move(task));
 }
 
 // ---- PreviewWindow ------------------------------------------------------------------------------
@@ -110,13 +116,13 @@ void PreviewWindow::BuildControls() {
   m_model->setParent(m_table);
   m_table->setModel(m_model);
   m_table->verticalHeader()->hide();
+  m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
   m_table->setAlternatingRowColors(true);
   m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_table->setWordWrap(false);
   m_table->horizontalHeader()->setStretchLastSection(true);
   m_table->horizontalHeader()->setSectionsMovable(false);
-  m_table->viewport()->installEventFilter(this);
   m_message = new QLabel(this);
   m_message->setWordWrap(true);
   m_message->setAlignment(Qt::AlignCenter);
@@ -169,9 +175,11 @@ void PreviewWindow::ShowDesign() {
   const preview::DesignChoice& choice = m_session.Controller().Choice();
   m_updating = true;
   if (choice.design) {
-    const QString name = qt::ToQString(choice.design->name.empty() ? choice.path : choice.design->name);
-    m_design->setText(QStringLiteral("Design: <b>%1</b> &nbsp; %2").arg(name.toHtmlEscaped(),
-                                                                         qt::ToQString(choice.path).toHtmlEscaped()));
+    const QString path = qt::ToQString(choice.path);
+    const QString file = QFileInfo(path).fileName();
+    const QString name = choice.design->name.empty() ? file : qt::ToQString(choice.design->name);
+    m_design->setText(QStringLiteral("Design: <b>%1</b> &nbsp; %2").arg(name.toHtmlEscaped(), file.toHtmlEscaped()));
+    m_design->setToolTip(path);
   } else {
     m_design->setText(QStringLiteral("No design is open."));
   }
@@ -242,11 +250,6 @@ void PreviewWindow::FitColumns() {
     const int byTitle = header.horizontalAdvance(qt::ToQString(table->columns[c].title));
     m_table->setColumnWidth(int(c), std::max(byWidth, byTitle) + margins);
   }
-}
-
-bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == m_table->viewport() && event->type() == QEvent::Paint) ++m_tablePaints;
-  return QWidget::eventFilter(watched, event);
 }
 
 void PreviewWindow::OnOpenDesign() {

@@ -24,14 +24,16 @@ namespace mirel::cli {
 
 class PreviewSession;
 
-// Posts to the Qt event loop of the thread that made it, below the repaints Qt has pending, so
-// that a keystroke is on screen before the preview's refresh starts; tasks still queued when
-// the poster goes are dropped.
+// Posts to the Qt event loop of the thread that made it; tasks still queued when the poster goes
+// are dropped.
 class QtPoster : public preview::IPoster {
  public:
   QtPoster();
   ~QtPoster() override;
   void Post(std::function<void()> task) override;
+  // After a few milliseconds, by which time Qt has drawn the keystroke: a posted task, even one
+  // posted below Qt's repaints, ran before the dialog's repaint in practice.
+  void PostAfterRepaint(std::function<void()> task) override;
 
  private:
   class Receiver;
@@ -53,11 +55,6 @@ class PreviewWindow : public QWidget {
   const PreviewModel& Model() const { return *m_model; }
   QLabel& Status() const { return *m_status; }
   QLabel& Message() const { return *m_message; }
-  // Counts the table's paints, so that a test can wait for the new report on screen.
-  int TablePaints() const { return m_tablePaints; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
@@ -81,7 +78,6 @@ class PreviewWindow : public QWidget {
   QTableView* m_table = nullptr;
   QLabel* m_message = nullptr;
   std::vector<std::string> m_fittedTitles;  // the titles the columns were last fitted to
-  int m_tablePaints = 0;
   bool m_updating = false;  // controls being set from the session
 };
 

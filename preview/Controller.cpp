@@ -49,7 +49,7 @@ void Controller::Changed() {
   m_dirty = true;
   if (m_posted) return;
   m_posted = true;
-  m_poster.Post([this, alive = std::weak_ptr<bool>(m_alive)] {
+  m_poster.PostAfterRepaint([this, alive = std::weak_ptr<bool>(m_alive)] {
     if (alive.expired()) return;
     m_posted = false;
     RefreshIfChanged();

@@ -75,6 +75,9 @@ class IPoster {
  public:
   virtual ~IPoster() = default;
   virtual void Post(std::function<void()> task) = 0;
+  // The same, once what the event changed on screen has been drawn: the refresh after an edit
+  // must not hold up the edit's own repaint.
+  virtual void PostAfterRepaint(std::function<void()> task) { Post(std::move(task)); }
 };
 
 // The tasks are run when the owner says so: headless runs and tests.
