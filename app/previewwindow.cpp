@@ -125,6 +125,7 @@ void PreviewWindow::BuildControls() {
   m_table->horizontalHeader()->setSectionsMovable(false);
   m_message = new QLabel(this);
   m_message->setWordWrap(true);
+  m_message->setTextFormat(Qt::RichText);  // texts are escaped: a "<PROPERTY>" shows as written
   m_message->setAlignment(Qt::AlignCenter);
   m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_message->setMargin(24);
