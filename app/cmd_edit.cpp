@@ -1,11 +1,13 @@
 // mirel edit: the Create Report Template dialog on a template (or a new one), shown with real Qt
 // windows and run as the host runs it: the template's file object, the project file, the
-// vocabulary and properties.
+// vocabulary and properties. With --design, the Report Preview window beside it.
 #include "app/commands.h"
 
 #if defined(MIREL_WITH_GRIDQT) && defined(MIREL_WITH_QT)
 #include <QApplication>
 
+#include "app/previewsession.h"
+#include "app/previewwindow.h"
 #include "host/setuppath.h"
 #include "hostapi/zrcontrols.h"
 #include "platform/gridqt/gxqtpeer.h"
@@ -54,7 +56,20 @@ int RunEdit(const CommonOptions& options, const std::optional<std::string>& file
   // The project file's folder holds the user-defined columns and is where the file dialogs
   // start; without a project, the template's own folder is.
   dialog.SetProjectFile(CString(ProjectFileFor(options, file)));
+  QtPoster poster;
+  std::unique_ptr<PreviewSession> preview;
+  std::unique_ptr<PreviewWindow> window;
+  if (!options.design.empty()) {
+    preview = std::make_unique<PreviewSession>(services->QueryServer(), poster, preview::Controller::kDefaultBackgroundFrom);
+    if (!preview->OpenDesign(options.design, error)) {
+      PrintError(error);
+      return kExitError;
+    }
+    window = std::make_unique<PreviewWindow>(*preview);
+    preview->Attach(dialog, [&window](CCreateTmpltDlg& opened) { window->FollowDialog(opened); });
+  }
   dialog.DoModal();
+  if (preview) preview->Detach();
   // A keyword that loading refused ends the dialog at once, as it does for the host.
   const CLayoutDlg* page = dialog.GetLayoutDlg();
   return page && page->m_bLoadFailed ? kExitInvalid : kExitOk;

@@ -73,6 +73,7 @@ int RunOnDialog(const DialogKind& kind, Services& services, const std::optional<
     ~StopObserving() { ObserveSavedFiles(nullptr); }
   } stopObserving;
   DialogKindContext context(services, file);
+  runner->SetPreviewLookup([&context] { return context.Preview(); });
   size_t next = 0;
   bool opened = false;
   router.Interaction().AnswerDialog(kind.templateId, [&](CDialog& dialog) {
@@ -114,6 +115,10 @@ int RunScript(const CommonOptions& options, const std::optional<std::string>& fi
   const DialogKind* kind = nullptr;
   if (!dialogKind.empty() && !(kind = FindDialogKind(dialogKind))) {
     PrintError("no dialog kind \"" + dialogKind + "\" (the kinds are " + DialogKindNames() + ")");
+    return kExitError;
+  }
+  if (!options.design.empty() && (!kind || kind->templateId != 1021)) {
+    PrintError("--design works the live preview of the template dialog: mirel script --dialog template --design FILE");
     return kExitError;
   }
   const std::vector<ScriptStep> steps = ReadScript(commands);

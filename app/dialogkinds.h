@@ -14,6 +14,8 @@
 
 namespace mirel::cli {
 
+class PreviewSession;
+
 class DialogKindContext {
  public:
   DialogKindContext(Services& services, std::optional<std::string> file)
@@ -27,10 +29,15 @@ class DialogKindContext {
   void SetLoadRefused() { m_loadRefused = true; }
   bool LoadRefused() const { return m_loadRefused; }
 
+  // The live preview of the template dialog while it runs (--design), else null.
+  void SetPreview(PreviewSession* preview) { m_preview = preview; }
+  PreviewSession* Preview() const { return m_preview; }
+
  private:
   Services& m_services;
   std::optional<std::string> m_file;
   bool m_loadRefused = false;
+  PreviewSession* m_preview = nullptr;
 };
 
 struct DialogKind {

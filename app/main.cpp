@@ -71,6 +71,11 @@ void AddLoadOptions(CLI::App& command, CommonOptions& options, const std::string
                    "(ZRREPS-244); by default it is answered No and the file is invalid");
 }
 
+// --design: the live preview's design.
+void AddDesignOption(CLI::App& command, CommonOptions& options, const std::string& what) {
+  command.add_option("--design", options.design, what)->check(CLI::ExistingFile)->option_text("FILE");
+}
+
 // "template|column|..." for --dialog's argument, which the completion offers as choices.
 std::string DialogKindChoices() {
   std::string choices;
@@ -87,6 +92,13 @@ int Dispatch(CLI::App& app, CommonOptions& options, const std::string& format, c
                            CZRErrorHandler::GetLastLoadError() + "; messages show their codes and arguments");
   }
   const std::optional<std::string> optionalFile = file.empty() ? std::nullopt : std::optional(file);
+  const bool editsOther = app.got_subcommand("edit") &&
+                          (options.customColumn || app.get_subcommand("edit")->get_option("--validation")->count() > 0);
+  if (editsOther && !options.design.empty()) {
+    mirel::cli::PrintError("--design opens the Report Preview beside the Create Report Template dialog only");
+    TermMirelDll();
+    return mirel::cli::kExitError;
+  }
   int status = mirel::cli::kExitError;
   if (app.got_subcommand("validate")) status = mirel::cli::RunValidate(options, files);
   else if (app.got_subcommand("run")) status = mirel::cli::RunRun(options, run);
@@ -176,6 +188,8 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
                          " (FILE is the file it opens)")
       ->option_text(DialogKindChoices());
   AddLoadOptions(*script, options, "FILE is a user-defined column (mirel-custom-column), loaded in customize mode");
+  AddDesignOption(*script, options, "with --dialog template: the live preview runs the grid as it stands on this design "
+                                    "(a mirel-design file or a KiCad netlist) for the preview commands");
   AddCommonOptions(*script, options, format);
   script->footer(mirel::cli::ScriptLanguageHelp());
 
@@ -185,6 +199,9 @@ refused keyword (the columns before it are shown), 2 the file could not be read 
   edit->add_flag("--validation", validationDialog, "the Query Validation dialog on the TEMPLATE's query grid instead");
   AddLoadOptions(*edit, options,
                  "the User Defined Query Field editor on TEMPLATE, a user-defined column file (none: a new column)");
+  AddDesignOption(*edit, options, "open the Report Preview beside the dialog: the report of the grid as it stands on "
+                                  "this design (a mirel-design file or a KiCad netlist), refreshed as the template "
+                                  "changes");
   AddCommonOptions(*edit, options, format);
 
   CLI::App* columns = app.add_subcommand("columns", "the User Defined Columns dialog");

@@ -12,7 +12,7 @@ namespace mirel::cli {
 
 namespace {
 
-enum class Args { None, Name, RowCol, RowColText, Answer, Range, Id, IdText, Key, TextRowCol, File, Menu };
+enum class Args { None, Name, RowCol, RowColText, Answer, Range, Id, IdText, Key, TextRowCol, File, Menu, Text, OnOff };
 
 struct VerbSpec {
   const char* word;
@@ -56,6 +56,11 @@ constexpr std::array kVerbs{
     VerbSpec{"end", ScriptVerb::End, Args::None, "end"},
     VerbSpec{"file", ScriptVerb::File, Args::File, "file PATH|cancel"},
     VerbSpec{"menu", ScriptVerb::Menu, Args::Menu, "menu ID|none"},
+    VerbSpec{"preview", ScriptVerb::Preview, Args::None, "preview"},
+    VerbSpec{"preview-open", ScriptVerb::PreviewOpen, Args::None, "preview-open"},
+    VerbSpec{"preview-variant", ScriptVerb::PreviewVariant, Args::Text, "preview-variant NAME (\"\" for none)"},
+    VerbSpec{"preview-fitted", ScriptVerb::PreviewFitted, Args::OnOff, "preview-fitted on|off"},
+    VerbSpec{"preview-export", ScriptVerb::PreviewExport, Args::Name, "preview-export text|csv|html|json"},
 };
 
 size_t WordCount(Args args) {
@@ -72,6 +77,8 @@ size_t WordCount(Args args) {
     case Args::TextRowCol: return 3;
     case Args::File: return 1;
     case Args::Menu: return 1;
+    case Args::Text: return 1;
+    case Args::OnOff: return 1;
   }
   return 0;
 }
@@ -215,6 +222,13 @@ ParsedLine ParseScriptLine(std::string_view line) {
         if (auto why = ReadId(words[1], "menu command", command.id); !why.empty()) return Fail(why + " or none");
       }
       break;
+    case Args::Text:
+      command.text = words[1];
+      break;
+    case Args::OnOff:
+      if (EqualsNoCase(words[1], "on") || words[1] == "1") command.on = true;
+      else if (!EqualsNoCase(words[1], "off") && words[1] != "0") return Fail("no switch " + Quoted(words[1]) + " (on or off)");
+      break;
   }
   ParsedLine result;
   result.command = std::move(command);
@@ -295,6 +309,17 @@ and {"dialog":1038,"ended":1} (IDOK 1, IDCANCEL 2), {"fileDialog":{"open":false,
 "enabled":true}, ...]} with kinds edit, button, checkbox, radio, static, group, listbox,
 combobox and grid ("checked" for check boxes and radio buttons, "items" [{"text":...,"blue":...}]
 for lists and combo boxes, "selected" for lists).
+
+The live preview (--dialog template with --design FILE), the report of the grid as it stands
+on the design, refreshed as the template changes:
+  preview                    print the report as mirel run prints it ({"preview":REPORT} with
+                             --format json, REPORT as --format json prints it), or the message
+                             of a query that does not validate ({"preview":{"invalid":MESSAGE}})
+  preview-open               Open Design... in the preview: a file dialog (answer it with file)
+  preview-variant NAME       run for that variant of the design ("" for none)
+  preview-fitted on|off      leave out what is not fitted in the variant, or keep it
+  preview-export FORMAT      Export... as text, csv, html or json: a file dialog (answer it with
+                             file); the report is written there ("saved PATH")
 
 Without --dialog, FILE is loaded into the bare grid first, as the dialog loads it; a keyword
 the query server does not know is answered No (the script does not run) unless

@@ -17,6 +17,8 @@ enum class ScriptVerb {
   // the open dialog
   Click, Type, Choose, DblClick, DropDown, Key, Focus, Button, RClick, Drag, Controls,
   Dialog, End, File, Menu,
+  // the live preview beside the template dialog (--design)
+  Preview, PreviewOpen, PreviewVariant, PreviewFitted, PreviewExport,
 };
 
 struct ScriptCommand {
@@ -24,12 +26,14 @@ struct ScriptCommand {
   std::string word;   // the command as written in the script, in lower case ("insert-col")
   ROWCOL row = 0, col = 0, row2 = 0, col2 = 0;
   std::string text;   // put, type, choose, dblclick, drag: the text; add / add-custom: the name;
-                      // answer: the code; property: the name; store, file: the file; key: its name
+                      // answer: the code; property: the name; store, file: the file; key: its name;
+                      // preview-variant: the variant; preview-export: the format
   int button = 0;     // answer: IDYES, IDNO, IDCANCEL or IDOK
   bool cancel = false;  // property cancel, file cancel
   int id = 0;         // a control id; dialog: the template id; menu: the command (0: none)
   UINT key = 0;       // key: the virtual key
   bool shift = false;  // key: held with Shift
+  bool on = false;     // preview-fitted
 };
 
 struct ParsedLine {

@@ -131,6 +131,11 @@ void ScriptRunner::Run(const ScriptStep& step) {
       else m_router.Interaction().AnswerFile(command.text);
       break;
     case ScriptVerb::Menu: m_router.Interaction().AnswerMenu(UINT(command.id)); break;
+    case ScriptVerb::Preview:
+    case ScriptVerb::PreviewOpen:
+    case ScriptVerb::PreviewVariant:
+    case ScriptVerb::PreviewFitted:
+    case ScriptVerb::PreviewExport: PreviewVerb(step); break;
     case ScriptVerb::End: break;  // closes a block while reading
     default: EditCommand(step); break;
   }

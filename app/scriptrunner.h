@@ -3,6 +3,7 @@
 // bare query grid of a GridSession; with `--dialog KIND` they work the kind's dialog, and each
 // `dialog ID ... end` block is queued as the answer to the next dialog with that template id.
 // Grid verbs act on the grid of the open dialog, control verbs on its controls (dialogcontrols.h).
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ class CDialog;
 class CGXGridWnd;
 
 namespace mirel::cli {
+
+class PreviewSession;
 
 // A step that cannot be carried out as written (the script is wrong, or a file failed): exit 2.
 struct ScriptError {
@@ -35,6 +38,8 @@ class ScriptRunner {
   void RunInDialog(CDialog& dialog, const std::vector<ScriptStep>& steps, size_t& next, bool last);
 
   bool FoundInvalid() const { return m_foundInvalid; }
+  // Where the preview commands find the live preview (null when there is none).
+  void SetPreviewLookup(std::function<PreviewSession*()> lookup) { m_preview = std::move(lookup); }
   // Where the current step is, for messages: "script line 3: " ("" outside the steps).
   std::string Where() const;
 
@@ -71,6 +76,11 @@ class ScriptRunner {
   void RightClick(const ScriptStep& step);
   void Drag(const ScriptStep& step);
 
+  // ---- the live preview (scriptpreview.cpp) ----
+  PreviewSession& RequirePreview(const ScriptStep& step) const;
+  void PreviewVerb(const ScriptStep& step);
+  void PrintPreview(PreviewSession& preview);
+
   Services& m_services;
   GridSession* m_bareGrid;
   MessageRouter& m_router;
@@ -78,6 +88,7 @@ class ScriptRunner {
   std::vector<CDialog*> m_dialogs;  // the open dialogs being worked, innermost last
   int m_line = 0;
   bool m_foundInvalid = false;
+  std::function<PreviewSession*()> m_preview;
 };
 
 }  // namespace mirel::cli

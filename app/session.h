@@ -29,6 +29,7 @@ struct CommonOptions {
   OutputFormat format = OutputFormat::Text;
   bool customColumn = false;   // the files are user-defined columns, edited in customize mode
   bool acceptUnknown = false;  // answer Yes to "ZRREPS-244" while loading
+  std::string design;          // the live preview's design (edit, script --dialog template); "" for none
 };
 
 // The scripted interaction service, installed while this object lives; every question it

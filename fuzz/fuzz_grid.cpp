@@ -192,6 +192,22 @@ void StoreAndReload(mirel::cli::Services& services, mirel::cli::GridSession& ses
   answers.Cautious(false);
 }
 
+// The live preview's look at the grid changes nothing a person could see or save.
+void CheckQuietStore(CQueryGrid& g) {
+  auto texts = [&g] {
+    std::string all;
+    for (ROWCOL col = 0; col <= g.GetColCount(); ++col)
+      for (ROWCOL row = 0; row <= g.GetRowCount(); ++row) all += g.GetValueRowCol(row, col).str() + '\t';
+    return all;
+  };
+  const std::string before = texts();
+  const int modified = g.IsModified();
+  CTmpltQueryList queries;
+  (void)g.StoreQuietly(queries);
+  DeleteTmpltQueries(queries);
+  FUZZ_CHECK(texts() == before && g.IsModified() == modified);
+}
+
 void Run(mirel::cli::Services& services, mirel::cli::GridSession& session, const ScriptCommand& c,
          FuzzInteraction& answers) {
   CQueryGrid& g = session.Grid();
@@ -229,6 +245,7 @@ void Run(mirel::cli::Services& services, mirel::cli::GridSession& session, const
     case ScriptVerb::DeleteCol: if (g.CanDelete()) g.OnEditDeletecol(); return;
     case ScriptVerb::Validate: (void)g.ValidateData(); return;
     case ScriptVerb::Store: return StoreAndReload(services, session, answers);
+    case ScriptVerb::Preview: return CheckQuietStore(g);
     default: return;
   }
 }

@@ -13,7 +13,13 @@
 //   QueryGridEdit.cpp      Edit commands, clipboard, keys and focus
 //   QueryGridMouse.cpp     context menu, drag and drop
 //   QueryGridButtons.cpp   cell buttons: the operator and qualifier values dialogs
+//   QueryGridHostHooks.cpp for a host beside the dialog (the live preview): change notices, the
+//                          query as a save would store it, validation that shows and changes
+//                          nothing, and property names the host adds to Select Property
+#include <functional>
 #include <list>
+#include <memory>
+#include <optional>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -23,6 +29,7 @@
 #include "hostapi/queryserver.h"
 #include "hostapi/templatedata.h"
 #include "platform/grid/gxwnd.h"
+#include "platform/mfc/interaction.h"
 #include "querygrid/QueryGridIds.h"
 
 class CZRGridACListBox;
@@ -71,6 +78,22 @@ class CQueryGrid : public CGXGridWnd {
 
   // ---- validation before storing (QueryGridValidate.cpp) ----
   int ValidateData();
+
+  // ---- for a host beside the dialog (QueryGridHostHooks.cpp) ----
+  // Called after every change of the query (each cell store, undo, redo, column removal), not
+  // while loading; may be called more often than the query really changes.
+  void SetQueryChangedListener(std::function<void()> listener) { m_queryChanged = std::move(listener); }
+  // The query list UpdateInfo would store; the grid and its own list stay as they are.
+  CTmpltQueryList StoredQueries();
+  // What a save would store, checked as a save checks it, on a copy of the grid (ValidateData
+  // renumbers orders in the grid it checks): the queries as UpdateInfo would store them after
+  // the check, and nothing when the query is valid, else the check's first message, unshown.
+  std::optional<mirel::MessageRequest> StoreQuietly(CTmpltQueryList& queries);
+  // Names Select Property offers beside the property dictionary's, for the keyword whose objects
+  // the property is asked of: a PROP column's Dependency, a property qualifier's Keyword ("" when
+  // it is not known yet).
+  using PropertyNameSource = std::function<std::vector<std::string>(const std::string& keyword)>;
+  void SetPropertyNameSource(PropertyNameSource source) { m_propertyNames = std::move(source); }
 
   // ---- Edit commands (QueryGridEdit.cpp) ----
   virtual int CanDelete();
@@ -146,6 +169,13 @@ class CQueryGrid : public CGXGridWnd {
   CTmpltQuery* StoreQuery(ROWCOL col);  // a new query from a column with a keyword
   // Mouse
   void ShowPopupMenu(CPoint point);
+  // Host hooks
+  void NotifyQueryChanged() {
+    if (m_queryChanged && !m_bLoading) m_queryChanged();
+  }
+  std::unique_ptr<CQueryGrid> CopyCells();
+  // The dictionary's names with the host's added (null when the host adds none).
+  std::unique_ptr<CStrList> PropertyNamesWithHost();
 
   // ---- members (all zero or empty after construction but the servers and the list box) ----
   CZRGridACListBox* m_pListBox = nullptr;  // owned: the drop-down list shared by all 1048 cells
@@ -162,4 +192,6 @@ class CQueryGrid : public CGXGridWnd {
   int m_bMouseActivated = 0;
   int m_bModified = 0;
   CStrList* m_pPropList = nullptr;  // owned
+  std::function<void()> m_queryChanged;
+  PropertyNameSource m_propertyNames;
 };

@@ -121,6 +121,7 @@ void CQueryGrid::OnEditDeletecol() {
   const ROWCOL stay = std::min(col, GetColCount());
   SetCurrentCell(row, stay, GX_SMART);
   ScrollCellInView(kRowKeyword, stay, GX_SMART);
+  NotifyQueryChanged();
   LockUpdate(wasLocked);
   Redraw(GX_SMART, TRUE);
   trans.Commit();

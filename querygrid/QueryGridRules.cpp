@@ -70,6 +70,7 @@ CGXStyle StoredStyle(CGXGridCore& grid, ROWCOL row, ROWCOL col) {
 }  // namespace
 
 BOOL CQueryGrid::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType) {
+  NotifyQueryChanged();  // a listener looks later, when the store and its rules are done
   // Undo, redo and rollback write back exactly what was recorded: no rules, no questions.
   if (!pStyle || nCol < kFirstReportCol || nType != gxCellStyle || IsUndoRedoInProgress())
     return CGXGridWnd::StoreStyleRowCol(nRow, nCol, pStyle, mt, nType);
@@ -241,7 +242,8 @@ BOOL CQueryGrid::ApplyQualifierRule(ROWCOL col, CGXStyle& style, const CString& 
 }
 
 int CQueryGrid::AskPropertyName(CString& name) {
-  CPropNameDlg dialog(m_pPropList, nullptr);
+  const std::unique_ptr<CStrList> withHost = PropertyNamesWithHost();
+  CPropNameDlg dialog(withHost ? withHost.get() : m_pPropList, nullptr);
   if (dialog.DoModal() != IDOK) return 0;
   name = dialog.m_strPropName;
   return 1;

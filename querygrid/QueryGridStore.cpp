@@ -57,11 +57,7 @@ CTmpltQuery* CQueryGrid::StoreQuery(ROWCOL col) {
 int CQueryGrid::UpdateInfo() {
   if (!m_pQueries) return 1;
   // The list owns its queries; the old ones are read no more.
-  for (CTmpltQuery* old : *m_pQueries) delete old;
-  m_pQueries->clear();
-  for (ROWCOL col = kFirstReportCol; col <= GetColCount(); ++col) {
-    if (GetValueRowCol(kRowKeyword, col).IsEmpty()) continue;
-    m_pQueries->push_back(StoreQuery(col));
-  }
+  DeleteTmpltQueries(*m_pQueries);
+  *m_pQueries = StoredQueries();
   return 1;
 }

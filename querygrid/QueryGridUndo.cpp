@@ -5,11 +5,13 @@
 BOOL CQueryGrid::Undo() {
   if (!CGXGridWnd::Undo()) return FALSE;
   m_bModified = 1;
+  NotifyQueryChanged();  // a structure step stores no cell
   return TRUE;
 }
 
 BOOL CQueryGrid::Redo() {
   if (!CGXGridWnd::Redo()) return FALSE;
   m_bModified = 1;
+  NotifyQueryChanged();
   return TRUE;
 }

@@ -7,6 +7,11 @@
 //   CreateTmpltDlgOptions.cpp  the option partners and the modified tracking
 //   CreateTmpltDlgClose.cpp    Close, Esc, help, frame activation
 //   CreateTmpltDlgSize.cpp     tracking sizes and the layout on a size change
+//   CreateTmpltDlgHost.cpp     for a host beside the dialog (the live preview): change notices
+//                              and the template as Save would write it, validated unseen
+#include <functional>
+#include <optional>
+
 #include "hostapi/queryserver.h"
 #include "hostapi/templatedata.h"
 #include "hostapi/templatefile.h"
@@ -42,6 +47,16 @@ class CCreateTmpltDlg : public CDialog {
   BOOL CanSave() const { return m_bCanSave; }
   BOOL IsModified() const { return m_bModified; }
   BOOL IsSaveDone() const { return m_bSaveDone; }
+
+  // ---- for a host beside the dialog (CreateTmpltDlgHost.cpp) ----
+  // Called once the dialog is initialised, then after every change of the name, the title page,
+  // the structure, an option or the query (the grid's own notices); possibly more often.
+  void SetChangeListener(std::function<void()> listener);
+  // The template as Save would write it (the name trimmed, the grid checked and stored as Save
+  // checks and stores it), read from the controls and a copy of the grid; the dialog, its grid
+  // and the template stay as they are. Nothing when the query is valid, else the first message
+  // of its check, which nobody is shown.
+  std::optional<mirel::MessageRequest> GetTemplateAsSaved(CTemplateData& data);
 
   // ---- handlers ----
   void OnSave();
@@ -103,4 +118,13 @@ class CCreateTmpltDlg : public CDialog {
   void OnModifiedOption();
   void OnStructureChanged();
   void MapHandlers();
+  void NotifyChanged() {
+    if (m_changed && m_bListened) m_changed();
+  }
+  // The end of initialisation: the grid's notices go to the listener too, which hears first now.
+  void AfterInitForListener();
+
+ private:
+  std::function<void()> m_changed;
+  bool m_bListened = false;  // initialised: the listener may look
 };

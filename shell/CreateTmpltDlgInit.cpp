@@ -86,6 +86,7 @@ BOOL CCreateTmpltDlg::OnInitDialog() {
   m_bCanSave = !path.empty() && IsWritableFile(path) ? TRUE : FALSE;
   m_btnSave.EnableWindow(m_bCanSave);
   m_bModified = FALSE;
+  AfterInitForListener();
   return TRUE;
 }
 

@@ -17,12 +17,17 @@ void CCreateTmpltDlg::OnPartnerOption(int clicked, int partner) {
   }
   UpdateData(FALSE);
   m_bModified = TRUE;
+  NotifyChanged();
 }
 
-void CCreateTmpltDlg::OnModifiedOption() { m_bModified = TRUE; }
+void CCreateTmpltDlg::OnModifiedOption() {
+  m_bModified = TRUE;
+  NotifyChanged();
+}
 
 void CCreateTmpltDlg::OnStructureChanged() {
   // m_nStructure itself is read from the buttons when saving.
   if (m_pLayoutDlg) m_pLayoutDlg->SetBlockBased(IsDlgButtonChecked(kBlockBasedId) != 0);
   m_bModified = TRUE;
+  NotifyChanged();
 }

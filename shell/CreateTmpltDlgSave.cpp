@@ -104,4 +104,5 @@ void CCreateTmpltDlg::OnBrowseHeader() {
   m_strTitlePage = dialog.GetPathName();
   UpdateData(FALSE);
   m_bModified = TRUE;
+  NotifyChanged();
 }
