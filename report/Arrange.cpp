@@ -47,6 +47,16 @@ std::vector<Row> RemoveRows(const CTemplateData& data, const std::vector<int>& v
   return rows;
 }
 
+// A cell as step 3 compares it, read once.
+struct SortKey {
+  bool empty = true;
+  std::optional<double> number;
+  std::string_view text;
+};
+
+SortKey KeyOf(std::string_view cell);
+int CompareKeys(const SortKey& a, const SortKey& b);
+
 void SortRows(const Plan& plan, std::vector<Row>& rows) {
   std::vector<int> keys;
   for (int c : plan.viewOrder)
@@ -55,13 +65,20 @@ void SortRows(const Plan& plan, std::vector<Row>& rows) {
     return plan.columns[size_t(a)].query.m_sortOrder < plan.columns[size_t(b)].query.m_sortOrder;
   });
   if (keys.empty()) return;
-  std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-    for (int c : keys) {
-      const int order = CompareCells(a.cells[size_t(c)], b.cells[size_t(c)]);
-      if (order != 0) return order < 0;
-    }
+  std::vector<std::vector<SortKey>> table(rows.size());
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (int c : keys) table[r].push_back(KeyOf(rows[r].cells[size_t(c)]));
+  std::vector<size_t> order(rows.size());
+  for (size_t r = 0; r < order.size(); ++r) order[r] = r;
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    for (size_t k = 0; k < keys.size(); ++k)
+      if (const int c = CompareKeys(table[a][k], table[b][k]); c != 0) return c < 0;
     return false;
   });
+  std::vector<Row> sorted;
+  sorted.reserve(rows.size());
+  for (size_t r : order) sorted.push_back(std::move(rows[r]));
+  rows = std::move(sorted);
 }
 
 std::vector<std::uint32_t> ChainKey(const PlanColumn& column, const Row& row) {
@@ -112,24 +129,32 @@ void MarkDuplicates(const Plan& plan, const std::vector<int>& visible, const std
 
 }  // namespace
 
-// A cell read as a number for sorting. One that begins with a letter is a text: "R10" is a
-// reference, not the RKM value 0.1 (which would put R10 before R2 and every R before C1).
-std::optional<double> SortNumber(std::string_view cell) {
+namespace {
+
+// A cell is read as a number for sorting only when it begins with a digit, a point or a sign:
+// "R10" is a reference, not the RKM value 0.1 (which would put R10 before R2 and every R before C1).
+SortKey KeyOf(std::string_view cell) {
+  SortKey key;
+  key.text = cell;
   const std::string text = design::Trim(cell);
+  key.empty = text.empty();
   const size_t first = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-  if (first >= text.size() || !((text[first] >= '0' && text[first] <= '9') || text[first] == '.')) return std::nullopt;
-  return ReadNumber(text);
+  if (first < text.size() && ((text[first] >= '0' && text[first] <= '9') || text[first] == '.'))
+    key.number = ReadNumber(text);
+  return key;
 }
 
-int CompareCells(std::string_view a, std::string_view b) {
-  const bool emptyA = design::Trim(a).empty(), emptyB = design::Trim(b).empty();
-  if (emptyA || emptyB) return emptyA == emptyB ? 0 : (emptyA ? 1 : -1);
-  const std::optional<double> x = SortNumber(a), y = SortNumber(b);
-  if (x.has_value() != y.has_value()) return x ? -1 : 1;
-  if (x && *x != *y) return *x < *y ? -1 : 1;
-  if (const int natural = design::NaturalCompare(a, b); natural != 0) return natural;
-  return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+int CompareKeys(const SortKey& a, const SortKey& b) {
+  if (a.empty || b.empty) return a.empty == b.empty ? 0 : (a.empty ? 1 : -1);
+  if (a.number.has_value() != b.number.has_value()) return a.number ? -1 : 1;
+  if (a.number && *a.number != *b.number) return *a.number < *b.number ? -1 : 1;
+  if (const int natural = design::NaturalCompare(a.text, b.text); natural != 0) return natural;
+  return a.text.compare(b.text) < 0 ? -1 : (a.text == b.text ? 0 : 1);
 }
+
+}  // namespace
+
+int CompareCells(std::string_view a, std::string_view b) { return CompareKeys(KeyOf(a), KeyOf(b)); }
 
 void Arrange(const Plan& plan, const CTemplateData& data, std::vector<Row> rows, Report& report) {
   std::vector<int> visible;
