@@ -214,4 +214,41 @@ TEST_F(TemplateQuestions, NoQuestionOutlivesTheDialogThatAskedIt) {
   EXPECT_EQ(Contents(other), QByteArray("someone else's"));
 }
 
+// A window of Qt's own beside the dialog (a preview, say) gets its keys as typed: Escape and
+// Enter there are not the dialog's Close or default button.
+TEST_F(TemplateQuestions, AModelessWindowBesideTheDialogGetsItsKeysUntouched) {
+  std::unique_ptr<QWidget> preview;
+  QLineEdit* line = nullptr;
+  int escapes = 0;
+  guitest::Steps steps;
+  steps.Then("type a name", [&] { return TypeName(); })
+      .Then("open a window beside it", [&] {
+        if (!DialogOnTop()) return false;
+        preview = std::make_unique<QWidget>(Window(), Qt::Window);
+        line = new QLineEdit(preview.get());
+        QObject::connect(line, &QLineEdit::returnPressed, [&] { line->setText(line->text() + "!"); });
+        preview->show();
+        preview->activateWindow();
+        line->setFocus();
+        return true;
+      })
+      .Then("type into it", [&] {
+        if (QApplication::activeWindow() != preview.get()) return false;
+        guitest::TypeText("abc");
+        Press(Qt::Key_Return);
+        Press(Qt::Key_Escape);
+        ++escapes;
+        return true;
+      })
+      .Then("the dialog did not ask", OnlyTheDialog())
+      .Then("Close", [&] { return ClickClose(); })
+      .Then("No", OnPrompt([](QMessageBox& box) { box.button(QMessageBox::No)->click(); }));
+  EXPECT_EQ(dialog.DoModal(), 0);
+  EXPECT_EQ(steps.Stuck(), "");
+  EXPECT_EQ(escapes, 1);
+  EXPECT_EQ(prompts, 1) << "Escape in the other window was not the dialog's Close";
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->text(), "abc!");
+}
+
 }  // namespace
