@@ -124,7 +124,8 @@ int CancelAnswer(MessageButtons buttons) {
 
 }  // namespace
 
-QtInteraction::QtInteraction(std::string helpFolder) : m_helpFolder(std::move(helpFolder)) {}
+QtInteraction::QtInteraction(std::string helpFolder)
+    : openInBrowser([](const QUrl& url) { return QDesktopServices::openUrl(url); }), m_helpFolder(std::move(helpFolder)) {}
 
 int QtInteraction::MessageBox(const MessageRequest& request) {
   QWidget* owner = ActiveParent();
@@ -236,7 +237,28 @@ void QtInteraction::Help(const HelpRequest& request) {
                              QStringLiteral("No help is installed for this topic (0x%1).").arg(qulonglong(request.context), 0, 16));
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+  if (!openInBrowser || !openInBrowser(QUrl::fromLocalFile(page))) ShowHelpWindow(page);
+}
+
+void QtInteraction::ShowHelpWindow(const QString& page) {
+  // One window for every topic, beside the dialogs (not modal: help is read while working). Its
+  // parent is the modal window on top, or the modality would shut it out of the keys and mouse.
+  if (!m_helpWindow) {
+    m_helpWindow = new QTextBrowser;
+    m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_helpWindow->setWindowModality(Qt::NonModal);
+    m_helpWindow->setOpenExternalLinks(true);  // pages of our own open inside; the web goes out
+    m_helpWindow->resize(720, 560);
+    QObject::connect(m_helpWindow, &QTextBrowser::sourceChanged, m_helpWindow,
+                     [window = m_helpWindow.data()] { window->setWindowTitle(window->documentTitle() + QStringLiteral(" - Mirel Help")); });
+  }
+  if (m_helpWindow->parentWidget() != ActiveParent()) {
+    m_helpWindow->setParent(ActiveParent(), Qt::Window);
+  }
+  m_helpWindow->setSource(QUrl::fromLocalFile(page));
+  m_helpWindow->show();
+  m_helpWindow->raise();
+  m_helpWindow->activateWindow();
 }
 
 }  // namespace mirel::qt

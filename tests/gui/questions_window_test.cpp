@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "host/hostserver.h"
 #include "hostapi/errorhandler.h"
@@ -249,6 +250,53 @@ TEST_F(TemplateQuestions, AModelessWindowBesideTheDialogGetsItsKeysUntouched) {
   EXPECT_EQ(prompts, 1) << "Escape in the other window was not the dialog's Close";
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(line->text(), "abc!");
+}
+
+// Without a browser, F1 shows the installed page in a help window of our own, whose links and
+// anchors work.
+TEST(TemplateHelp, WithoutABrowserF1ShowsThePageInAHelpWindow) {
+  guitest::Application();
+  QTemporaryDir folder;
+  {
+    QFile page(folder.filePath("203fd.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><title>Create Report Template</title></head><body>"
+               "<a href='#keys'>Keys</a><p style='margin-top:2000px'><a name='keys'>Keys</a></p></body></html>");
+  }
+  mirel::qt::QtPlatform platform(true, folder.path().toStdString());
+  platform.Interaction().openInBrowser = [](const QUrl&) { return false; };
+  mirel::gridqt::RegisterGridPeer();
+  mirel::AddResourceModule(mirel::LibraryResources());
+  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
+  mirel::HostServer server(nullptr);
+  CTemplateFile file;
+  CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
+  QTextBrowser* shown = nullptr;
+  guitest::Steps steps;
+  steps.Then("F1", [&] {
+         QWidget* window = mirel::qt::WidgetOf(&dialog);
+         if (!window || TopModal<QWidget>() != window) return false;
+         Press(Qt::Key_F1);
+         return true;
+       })
+      .Then("the help window", [&] {
+        shown = platform.Interaction().HelpWindow();
+        if (!shown || !shown->isVisible()) return false;
+        EXPECT_EQ(shown->documentTitle(), "Create Report Template");
+        EXPECT_TRUE(shown->isEnabled());
+        shown->setFocus();
+        QTest::keyClick(shown, Qt::Key_Tab);  // to the link
+        QTest::keyClick(shown, Qt::Key_Return);
+        return true;
+      })
+      .Then("its anchor followed; close all", [&] {
+        EXPECT_EQ(shown->source().fragment(), "keys");
+        shown->close();
+        dialog.EndDialog(0);
+        return true;
+      });
+  dialog.DoModal();
+  EXPECT_EQ(steps.Stuck(), "");
 }
 
 }  // namespace
