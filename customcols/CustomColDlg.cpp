@@ -72,7 +72,10 @@ BOOL CCustomColDlg::SaveCustomColFile(const char* path) {
   m_pCustomColData->m_name = m_strName.str();
   m_pCustomColData->m_version = GetTddVersion().str();
   StorePage();
-  if (m_pCustomColFile->saveCustomCol(path)) return TRUE;
+  if (m_pCustomColFile->saveCustomCol(path)) {
+    ClearPageModified();
+    return TRUE;
+  }
   // A failed save must not pass for a saved column: say where and why.
   const std::string target = path ? std::string(path) : m_pCustomColFile->getCustomColFile();
   CZRErrorHandler::MessageBoxOk("ZRREPS-260", target, m_pCustomColFile->getLastError());

@@ -2,8 +2,10 @@
 // CCustomColDlg: the "User Defined Query Field" editor. The user names a user-defined column and
 // edits its sub-columns on an embedded query layout page in customize mode. The definition is
 // edited in place inside the host's file object and written by Save (to the file's own path)
-// or Save As (to a chosen one). The dialog always ends with IDCANCEL; closing saves nothing.
+// or Save As (to a chosen one). The dialog always ends with IDCANCEL; closing with unsaved
+// changes asks first, as the template dialog does.
 //   CustomColDlg.cpp        construction, initialisation, name checks, saving
+//   CustomColDlgClose.cpp   closing: the unsaved-changes question
 //   CustomColDlgLayout.cpp  sizing and the Escape key
 //   CustomColDlgPage.cpp    the embedded sub-column page
 #include "hostapi/queryserver.h"
@@ -44,6 +46,10 @@ class CCustomColDlg : public CDialog {
   BOOL ValidateData();
   void OnSave();
   void OnSaveas();
+  // Close, the close box and Escape: with unsaved changes, "ZRREPS-254" ("column") first.
+  void OnCancel() override;
+  // The name differs from the saved one, or the sub-columns were edited since the last save.
+  BOOL IsModified() const;
   void OnSize(UINT type, int cx, int cy) override;
   void OnGetMinMaxInfo(MINMAXINFO* info) override;
   LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam) override;
@@ -58,6 +64,7 @@ class CCustomColDlg : public CDialog {
   bool HasPageWindow() const;
   BOOL ValidatePage();
   void StorePage();
+  void ClearPageModified();
   void PlacePage();    // between the name and the buttons, to the right edge
   void StretchPage();  // to the right edge, keeping the rest
 

@@ -42,6 +42,13 @@ void CCustomColDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 BOOL CCustomColDlg::PreTranslateMessage(MSG* msg) {
+  // Ctrl+S saves, as in any desktop program: in place when it can, else under a chosen name.
+  if (msg && msg->message == WM_KEYDOWN && msg->wParam == 'S' && GetKeyState(VK_CONTROL) < 0 &&
+      GetKeyState(VK_MENU) >= 0) {
+    if (m_btnSave.IsWindowEnabled()) OnSave();
+    else OnSaveas();
+    return TRUE;
+  }
   CWnd* focus = CWnd::GetFocus();
   if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE && focus) {
     if (CGXGridWnd* grid = AsGrid(focus->GetParent())) {

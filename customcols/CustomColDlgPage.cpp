@@ -54,3 +54,7 @@ void CCustomColDlg::StretchPage() {
   const CRect page = m_pLayoutDlg->GetRectInParent();
   m_pLayoutDlg->MoveWindow(int(page.left), int(page.top), int(client.right - page.left), int(page.Height()));
 }
+
+void CCustomColDlg::ClearPageModified() {
+  if (m_pLayoutDlg) m_pLayoutDlg->ClearGridModified(0);
+}

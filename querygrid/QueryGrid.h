@@ -159,6 +159,9 @@ class CQueryGrid : public CGXGridWnd {
   // loses the mark and frees the cells that column locked.
   void SettleCell(ROWCOL row, ROWCOL col);
   int AskPropertyName(CString& name);  // the Select Property dialog; 0 when it was cancelled
+  // A new property column as a reload of it shows it: a title when it has none, and the keyword
+  // marker in its Qualifier cell.
+  void FillPropertyColumn(ROWCOL col, const CString& name);
   BOOL ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, const CString& newText);
   BOOL ApplyQualifierRule(ROWCOL col, CGXStyle& style, const CString& newText);
   void ApplyNewKeywordSteps(ROWCOL col, const CGXStyle& style, const CString& oldText, const CString& keyword);

@@ -187,6 +187,12 @@ BOOL CQueryGrid::PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& str, U
 // ---- keyboard and focus ------------------------------------------------------------------------
 
 BOOL CQueryGrid::ProcessKeys(const CGXKeyEvent& key) {
+  // The column shortcuts the Edit menu shows run its commands, under the menu's own rules.
+  if (key.bKeyDown && key.IsCtrl() && !key.IsShift() && (key.nChar == 'I' || key.nChar == GX_VK_DELETE)) {
+    if (key.nChar == 'I' && CanInsert()) OnEditInsertcol();
+    if (key.nChar == GX_VK_DELETE && CanDelete() == 1) OnEditDeletecol();
+    return TRUE;
+  }
   if (key.bKeyDown && key.nChar == GX_VK_TAB) {
     ROWCOL row = kRowKeyword, col = kLabelCol;
     GetCurrentCell(row, col);

@@ -59,9 +59,18 @@ void CQueryGrid::AddKeyword(CString keyword, int isCustom) {
   if (IsOperatorMarker(keyword.view())) {
     SetStyleRange(CGXRange(kRowDependency, target), CGXStyle().SetControl(kHotSpotControl).SetValue(""));
   }
+  if (IsPropMarker(keyword.view())) FillPropertyColumn(target, cellText);
 
   transaction.Commit();
   m_bModified = 1;
+}
+
+void CQueryGrid::FillPropertyColumn(ROWCOL col, const CString& name) {
+  // Otherwise the first save writes an empty title and a reload makes one: the file would
+  // change on open-then-save with no edit.
+  if (StoredText(*this, kRowTitle, col).IsEmpty()) SetValueRange(CGXRange(kRowTitle, col), GetTitle(kPropMarker, name));
+  const char* marker = m_pQueryServer ? m_pQueryServer->GetPropertyMarker(1) : nullptr;
+  SetValueRange(CGXRange(kRowQualifier, col), CString(marker ? marker : ""));
 }
 
 CString CQueryGrid::GetTitle(CString keyword, CString propertyName) {

@@ -159,6 +159,7 @@ BOOL CQueryGrid::ApplyKeywordRule(ROWCOL col, CGXStyle& style, bool setsValue, c
     style.SetValue(name).SetControl(kPropFieldControl);
     SetValueRange(CGXRange(kRowTitle, col), GetTitle(newText, name));
     SetValueRange(CGXRange(kRowWidth, col), KeywordWidth(kPropMarker));
+    FillPropertyColumn(col, name);
     ApplyNewKeywordSteps(col, style, oldText, name);
     return TRUE;
   }

@@ -38,6 +38,12 @@ void CCreateTmpltDlg::OnCancel() { OnClose(); }
 void CCreateTmpltDlg::OnOK() {}  // the hidden default button: Enter does not end the dialog
 
 BOOL CCreateTmpltDlg::PreTranslateMessage(MSG* msg) {
+  // Ctrl+S saves, as in any desktop program: in place when it can, else under a chosen name.
+  if (msg->message == WM_KEYDOWN && msg->wParam == 'S' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+    if (m_bCanSave) OnSave();
+    else OnSaveas();
+    return TRUE;
+  }
   if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
     CWnd* focus = CWnd::GetFocus();
     if (focus && IsGridWindow(focus->GetParent())) {

@@ -76,6 +76,8 @@ class CLayoutDlg : public CPropertyPage {
   // List commands (LayoutDlgCommands.cpp).
   void OnDblclkStdFields();
   void OnDblclkUserFields();
+  // Enter on a field of either list adds it, as a double click does.
+  BOOL PreTranslateMessage(MSG* msg) override;
   void OnSelchangeStdFields();
   void OnSelchangeUserFields();
   // The field buttons: the column editor fills these (LayoutDlgFields.cpp).

@@ -33,3 +33,17 @@ BOOL CLayoutDlg::ValidateData() {
   if (!m_hWnd || !m_pGrid) return TRUE;
   return m_pGrid->ValidateData() ? TRUE : FALSE;
 }
+
+BOOL CLayoutDlg::PreTranslateMessage(MSG* msg) {
+  if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
+    if (msg->hwnd == &m_lstStdFields && m_lstStdFields.GetCurSel() >= 0) {
+      OnDblclkStdFields();
+      return TRUE;
+    }
+    if (msg->hwnd == &m_lstUserFields && m_lstUserFields.GetCurSel() >= 0) {
+      OnDblclkUserFields();
+      return TRUE;
+    }
+  }
+  return CPropertyPage::PreTranslateMessage(msg);
+}

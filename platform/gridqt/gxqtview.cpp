@@ -382,6 +382,9 @@ void GridView::keyPressEvent(QKeyEvent* event) {
     StartEditing();
     return;
   }
+  // Alt+Down and F4 open a cell's drop-down, as on any combo box.
+  const bool alt = (mods & Qt::AltModifier) && !(mods & (Qt::ControlModifier | Qt::MetaModifier));
+  if (((vk == GX_VK_DOWN && alt) || (event->key() == Qt::Key_F4 && plain)) && OpenDropDown()) return;
   const bool used = DispatchKey(vk, mods);
   if (!self || !m_grid || used) return;
   // Typing on a cell starts its edit with what was typed.

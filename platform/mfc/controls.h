@@ -174,7 +174,10 @@ class CListBox : public CWnd {
   const std::vector<ListItem>& Items() const { return m_items.All(); }
 
   // Drag source: with text dragging on, a person can drag an item's text to another window.
-  void EnableTextDrag(BOOL enable = TRUE) { m_textDrag = enable != FALSE; }
+  void EnableTextDrag(BOOL enable = TRUE) {
+    m_textDrag = enable != FALSE;
+    Changed(mirel::WndChange::Custom);  // the realised list starts drags from now on
+  }
   bool IsTextDragEnabled() const { return m_textDrag; }
   virtual CString GetDragText(int index) const { return GetItemText(index); }
   // Drags item `index` onto `target` at a client point of it (windowless drag and drop).

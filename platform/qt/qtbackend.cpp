@@ -43,6 +43,7 @@ CWnd* WndOf(const QWidget* widget) {
 CWnd* NearestWnd(QWidget* widget) {
   for (; widget; widget = widget->parentWidget()) {
     if (CWnd* wnd = WndOf(widget)) return wnd;
+    if (widget->isWindow()) return nullptr;
   }
   return nullptr;
 }

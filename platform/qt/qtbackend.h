@@ -29,7 +29,9 @@ void RegisterPeerFactory(std::string kind, PeerFactory factory);
 // The widget that shows a window (null when it is windowless), and the window a widget shows.
 QWidget* WidgetOf(const CWnd* wnd);
 CWnd* WndOf(const QWidget* widget);
-// The window of the widget or of its nearest ancestor that shows one.
+// The window of the widget or of its nearest ancestor that shows one, within the widget's own
+// top-level window: a message box, a file dialog or any other window the model does not own
+// answers null even when its parent is a model window.
 CWnd* NearestWnd(QWidget* widget);
 // The dialog font: the platform's "MS Shell Dlg" / "MS Sans Serif" map to the application font.
 QFont DialogFont(const std::string& face, int pointSize);

@@ -2,8 +2,12 @@
 // QtInteraction: the program's interaction service, with real Qt windows: QMessageBox, the
 // dialog's own realised QDialog run modally, QFileDialog, QMenu, and help pages opened with the
 // desktop's browser.
+#include <QPointer>
 #include <QString>
+#include <QTextBrowser>
+#include <QUrl>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "platform/mfc/interaction.h"
@@ -27,8 +31,16 @@ class QtInteraction : public IInteraction {
   // "Text (*.txt)" filters for QFileDialog.
   static QStringList NameFilters(const std::vector<FileFilter>& filters);
 
+  // How a page goes to the desktop's browser; false when none took it. Help then shows the page
+  // in a window of our own.
+  std::function<bool(const QUrl&)> openInBrowser;
+  // That window, while it is open.
+  QTextBrowser* HelpWindow() const { return m_helpWindow; }
+
  private:
+  void ShowHelpWindow(const QString& page);
   std::string m_helpFolder;
+  QPointer<QTextBrowser> m_helpWindow;
 };
 
 }  // namespace mirel::qt

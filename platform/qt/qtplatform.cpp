@@ -58,7 +58,8 @@ void SetModifiers(Qt::KeyboardModifiers modifiers) {
 }
 
 // Key presses and mouse moves pass the model's pre-translation first, as the system's message
-// loop hands them to PreTranslateMessage before dispatching them.
+// loop hands them to PreTranslateMessage before dispatching them. Only those for the model's own
+// windows: a message box, a file dialog or a window of Qt's own gets its input untouched.
 class InputFilter final : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "column_files.h"
+#include "customcols/CustomColDlg.h"
 #include "hostapi/queryserver.h"
 #include "hostapi/templatefile.h"
 #include "platform/mfc/afxwin.h"
@@ -61,15 +62,22 @@ class ColumnDialogs : public ColumnFolders {
     return text;
   }
   // The messages shown so far, each as CODE(arg, arg...).
+  // The messages shown, but for the unsaved-changes question of closing (CloseDropping).
   std::vector<std::string> Messages() const {
     std::vector<std::string> messages;
     for (const mirel::AskedQuestion& q : script.Asked()) {
-      if (q.kind != mirel::QuestionKind::Message) continue;
+      if (q.kind != mirel::QuestionKind::Message || q.code == "ZRREPS-254") continue;
       std::string text = q.code + "(";
       for (size_t i = 0; i < q.args.size(); ++i) text += (i ? ", " : "") + q.args[i].ToString();
       messages.push_back(text + ")");
     }
     return messages;
+  }
+
+  // Closes the column editor as a person who drops the changes: No when it asks about them.
+  void CloseDropping(CDialog& editor) {
+    if (static_cast<CCustomColDlg&>(editor).IsModified()) script.AnswerMessage("ZRREPS-254", IDNO);
+    mirel::script::Click(editor, IDCANCEL);
   }
 
   static bool Enabled(CDialog& dialog, int id) { return dialog.GetDlgItem(id)->IsWindowEnabled() != FALSE; }

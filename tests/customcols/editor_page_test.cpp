@@ -66,7 +66,7 @@ TEST_F(EditorPage, GridIsValidatedAfterTheNameAndOnlyWhenTheNamePasses) {
     Type(editor, CCustomColDlg::kNameEditId, "MY_REFS");
     Click(editor, CCustomColDlg::kSaveAsId);  // the grid refuses: no file dialog
     EXPECT_EQ(nameOnly, 1u) << Questions();
-    Click(editor, IDCANCEL);
+    CloseDropping(editor);
   });
   const std::vector<std::string> messages = Messages();
   ASSERT_EQ(messages.size(), 2u) << Questions();

@@ -36,7 +36,7 @@ class Editor : public ColumnDialogs {
       Type(dialog, CCustomColDlg::kNameEditId, name);
       if (queue) queue();
       Click(dialog, button);
-      Click(dialog, IDCANCEL);
+      CloseDropping(dialog);
     }, server);
   }
 };
@@ -155,15 +155,18 @@ TEST_F(Editor, SavedFileCarriesTrimmedNameVersionAndSubColumns) {
   EXPECT_EQ(Load(path)->getCustomColData()->m_name, "PINLIST");  // the opened file is left alone
 }
 
-TEST_F(Editor, ClosingSavesNothing) {
+TEST_F(Editor, ClosingAsksThenNoSavesNothing) {
   const std::string path = PutColumn(otherDir, "pins.txt", "PINLIST");
   const std::string before = mirel::test::ReadFile(path);
   auto file = Load(path);
   Run(*file, [&](CDialog& dialog) {
     EXPECT_EQ(Text(dialog, CCustomColDlg::kNameEditId), "PINLIST");
     Type(dialog, CCustomColDlg::kNameEditId, "OTHER");
+    script.AnswerMessage("ZRREPS-254", IDNO);
     Click(dialog, IDCANCEL);
   });
+  ASSERT_EQ(script.Asked().size(), 2u) << Questions();
+  EXPECT_EQ(script.Asked()[0].code, "ZRREPS-254") << "asked before the editor is done";
   EXPECT_EQ(mirel::test::ReadFile(path), before);
 }
 

@@ -24,7 +24,7 @@ class Launch : public ColumnDialogs {
       if (!name.empty()) Type(dialog, CCustomColDlg::kNameEditId, name);
       if (!saveAs.empty()) script.AnswerFile(saveAs);
       Click(dialog, button);
-      Click(dialog, IDCANCEL);
+      CloseDropping(dialog);
     };
   }
 };
@@ -39,9 +39,14 @@ TEST_F(Launch, NoEditorForAFileThatIsNoColumn) {
 }
 
 TEST_F(Launch, NewColumnClosedUnsavedGivesNothing) {
-  EXPECT_EQ(LaunchWith("", TypeAndClick("PINS", IDCANCEL)), "");
-  ASSERT_EQ(script.Asked().size(), 1u);
-  EXPECT_EQ(script.Asked()[0].code, "1062");
+  EXPECT_EQ(LaunchWith("", [this](CDialog& dialog) {
+              Type(dialog, CCustomColDlg::kNameEditId, "PINS");
+              CloseDropping(dialog);
+            }),
+            "");
+  ASSERT_EQ(script.Asked().size(), 2u);
+  EXPECT_EQ(script.Asked()[0].code, "ZRREPS-254");  // a dialog is recorded when it has ended
+  EXPECT_EQ(script.Asked()[1].code, "1062");
 }
 
 TEST_F(Launch, NewColumnSavedAsGivesTheNewFile) {

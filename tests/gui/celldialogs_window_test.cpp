@@ -12,6 +12,8 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeySequence>
+#include <map>
 #include <QMimeData>
 #include <QPixmap>
 #include <QTest>
@@ -97,6 +99,43 @@ TEST_F(GridWindow, TheRightButtonAndTheMenuKeyOpenTheEditMenu) {
   QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), View().mapToGlobal(QPoint(0, 0)));
   QApplication::sendEvent(&View(), &key);
   EXPECT_EQ(grid.GetColCount(), cols + 1);
+}
+
+// Every shortcut the Edit menu shows is written as Qt writes it, and pressing it on the grid does
+// what the menu item does.
+TEST_F(GridWindow, TheEditMenusShortcutsWorkAsShown) {
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowKeyword, 2), "REFDES"));
+  CMenu menu;
+  ASSERT_TRUE(menu.LoadMenu(kEditMenu));
+  std::map<UINT, QString> shown;
+  CMenu& edit = *menu.GetSubMenu(0);
+  for (int i = 0; i < edit.GetMenuItemCount(); ++i) {
+    CString text;
+    edit.GetMenuString(UINT(i), text, MF_BYPOSITION);
+    const QString label = QString::fromStdString(text.str()).section('\t', 1);
+    if (label.isEmpty()) continue;
+    EXPECT_EQ(QKeySequence::fromString(label).toString(), label) << "written as Qt writes it";
+    shown[edit.GetMenuItemID(i)] = label;
+  }
+  const auto press = [&](UINT command) {
+    const QKeySequence keys = QKeySequence::fromString(shown.at(command));
+    QTest::keyClick(&View(), keys[0].key(), keys[0].keyboardModifiers());
+  };
+  View().setFocus();
+  grid.SetCurrentCell(kRowTitle, 2);
+  const ROWCOL cols = grid.GetColCount();
+  press(kCmdEditInsertCol);
+  EXPECT_EQ(grid.GetColCount(), cols + 1);
+  EXPECT_EQ(grid.GetValueRowCol(kRowKeyword, 3), "REFDES") << "inserted before the current column";
+  grid.SetCurrentCell(kRowTitle, 3);
+  press(kCmdEditDeleteCol);
+  EXPECT_EQ(grid.GetColCount(), cols);
+  EXPECT_EQ(grid.GetValueRowCol(kRowKeyword, 3), "");
+  press(kCmdEditUndo);
+  EXPECT_EQ(grid.GetValueRowCol(kRowKeyword, 3), "REFDES");
+  grid.SetCurrentCell(kRowTitle, 3);
+  press(kCmdEditClear);
+  EXPECT_EQ(grid.GetValueRowCol(kRowTitle, 3), "");
 }
 
 TEST_F(GridWindow, ADraggedFieldLandsOnlyOnAKeywordCell) {

@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <array>
 #include <QPixmap>
 #include <QTest>
 #include <QWidget>
@@ -125,6 +128,118 @@ TEST_F(ColumnWindows, EscapeInACellEditorCancelsTheEditThenClosesTheEditor) {
   });
   EXPECT_EQ(editor.DoModal(), IDCANCEL);
 }
+
+// Closing the column editor with unsaved changes asks as the template dialog asks, whichever
+// way it is closed: the Close button, the window's close box or Escape on the grid.
+enum CloseWay { kButton, kCloseBox, kEscape };
+
+class ColumnEditorClose : public ColumnWindows, public ::testing::WithParamInterface<int> {
+ protected:
+  void CloseBy(CCustomColDlg& dlg) {
+    QWidget* window = mirel::qt::WidgetOf(&dlg);
+    switch (GetParam()) {
+      case kButton: QTest::mouseClick(mirel::qt::WidgetOf(dlg.GetDlgItem(IDCANCEL)), Qt::LeftButton); break;
+      case kCloseBox: window->close(); break;
+      case kEscape: {
+        QWidget* grid = mirel::qt::WidgetOf(dlg.GetPage()->GetGrid());
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Escape);
+        break;
+      }
+    }
+  }
+  // A sub-column added as a person adds it: a double click on a standard field.
+  static void DoubleClickField(CCustomColDlg& dlg, const QString& field) {
+    auto* list = qobject_cast<QListWidget*>(mirel::qt::WidgetOf(dlg.GetPage()->GetDlgItem(CLayoutDlg::kStdFieldsId)));
+    ASSERT_NE(list, nullptr);
+    const auto found = list->findItems(field, Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty());
+    list->scrollToItem(found.first());
+    const QPoint at = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+  void Count254() {
+    asked254 = 0;
+    for (const auto& question : script.Asked()) {
+      if (question.code != "ZRREPS-254") continue;
+      ++asked254;
+      EXPECT_EQ(question.buttons, mirel::MessageButtons::YesNoCancel);
+      EXPECT_EQ(question.args.size(), 1u);
+    }
+  }
+  int asked254 = 0;
+};
+
+TEST_P(ColumnEditorClose, AsksBeforeUnsavedChangesGo) {
+  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
+  ASSERT_NE(queries, nullptr);
+  QTemporaryDir folder;
+  const std::string path = folder.filePath("MINE.txt").toStdString();
+  CCustomColFile file;
+  CCustomColDlg editor(&file, nullptr, queries, nullptr);
+  script.AnswerDialog(CCustomColDlg::IDD, [&](CDialog& d) {
+    auto& dlg = static_cast<CCustomColDlg&>(d);
+    mirel::qt::WidgetOf(&d)->show();
+    QApplication::processEvents();
+    CloseBy(dlg);
+    ASSERT_TRUE(d.HasEnded()) << "nothing to lose: closed without a word";
+  });
+  EXPECT_EQ(editor.DoModal(), IDCANCEL);
+  Count254();
+  EXPECT_EQ(asked254, 0);
+  script.Clear();
+
+  script.AnswerDialog(CCustomColDlg::IDD, [&](CDialog& d) {
+    auto& dlg = static_cast<CCustomColDlg&>(d);
+    mirel::qt::WidgetOf(&d)->show();
+    QApplication::processEvents();
+    QTest::keyClicks(mirel::qt::WidgetOf(d.GetDlgItem(CCustomColDlg::kNameEditId)), "mine");
+    DoubleClickField(dlg, "REFDES");
+    ASSERT_EQ(dlg.GetPage()->GetGrid()->GetValueRowCol(1, 2), "REFDES");
+    script.AnswerMessage("ZRREPS-254", IDCANCEL);
+    CloseBy(dlg);
+    EXPECT_FALSE(d.HasEnded()) << "Cancel keeps the editor open";
+    script.AnswerMessage("ZRREPS-254", IDYES).AnswerFile(path);
+    CloseBy(dlg);
+    EXPECT_TRUE(d.HasEnded()) << "Yes saves (a new column: Save As) and closes";
+  });
+  EXPECT_EQ(editor.DoModal(), IDCANCEL);
+  Count254();
+  EXPECT_EQ(asked254, 2);
+  for (const auto& question : script.Asked()) {
+    if (question.code == "ZRREPS-254") {
+      EXPECT_EQ(question.args.front().Text(), "column");
+    }
+  }
+  CCustomColFile saved;
+  ASSERT_TRUE(saved.loadCustomCol(path.c_str())) << saved.getLastError();
+  EXPECT_EQ(saved.getCustomColData()->m_name, "MINE");
+  ASSERT_EQ(saved.getCustomColData()->m_queries.size(), 1u);
+
+  script.Clear();
+  CCustomColDlg again(&saved, nullptr, queries, nullptr);
+  script.AnswerDialog(CCustomColDlg::IDD, [&](CDialog& d) {
+    auto& dlg = static_cast<CCustomColDlg&>(d);
+    mirel::qt::WidgetOf(&d)->show();
+    QApplication::processEvents();
+    DoubleClickField(dlg, "VALUE");
+    script.AnswerMessage("ZRREPS-254", IDNO);
+    CloseBy(dlg);
+    EXPECT_TRUE(d.HasEnded()) << "No closes without saving";
+  });
+  EXPECT_EQ(again.DoModal(), IDCANCEL);
+  Count254();
+  EXPECT_EQ(asked254, 1);
+  CCustomColFile reread;
+  ASSERT_TRUE(reread.loadCustomCol(path.c_str()));
+  EXPECT_EQ(reread.getCustomColData()->m_queries.size(), 1u) << "the dropped sub-column was not saved";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, ColumnEditorClose,
+                         ::testing::Values(int(kButton), int(kCloseBox), int(kEscape)), [](const auto& info) {
+                           return std::string(std::array<const char*, 3>{"CloseButton", "CloseBox", "EscapeOnGrid"}[size_t(info.param)]);
+                         });
 
 TEST_F(ColumnWindows, ListOfTheShippedColumnsScreenshot) {
   mirel::HostServer server(nullptr);

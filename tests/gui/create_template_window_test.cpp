@@ -9,6 +9,14 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QTest>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "host/hostserver.h"
@@ -16,6 +24,7 @@
 #include "hostapi/zrcontrols.h"
 #include "platform/grid/gxaccombo.h"
 #include "platform/gridqt/gxqtpeer.h"
+#include "platform/gridqt/gxqtview.h"
 #include "platform/mfc/scripted.h"
 #include "platform/qt/qtbackend.h"
 #include "platform/qt/qtplatform.h"
@@ -100,6 +109,119 @@ TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
   });
   EXPECT_EQ(dialog.DoModal(), 0);
   EXPECT_EQ(QImage(saved).isNull(), false);
+}
+
+// A field dragged from the Standard list with the mouse lands on a Keyword cell. The offscreen
+// platform carries no drag between windows, so the drag's own data is dropped where the mouse
+// is released, as the platform would drop it.
+TEST(CreateTemplateWindow, AFieldDraggedFromTheListLandsOnAKeywordCell) {
+  guitest::Application();
+  mirel::qt::QtPlatform platform(false);
+  mirel::gridqt::RegisterGridPeer();
+  mirel::ScriptedInteraction script;
+  mirel::ScopedInteraction answers(script);
+  mirel::AddResourceModule(mirel::LibraryResources());
+  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
+  ASSERT_NE(queries, nullptr);
+  mirel::HostServer server(nullptr);
+  CTemplateFile file;
+  CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
+  script.AnswerDialog(CCreateTmpltDlg::IDD, [&](CDialog& d) {
+    mirel::qt::WidgetOf(&d)->show();
+    QApplication::processEvents();
+    CLayoutDlg& page = *static_cast<CCreateTmpltDlg&>(d).GetLayoutDlg();
+    for (const int id : {CLayoutDlg::kStdFieldsId, CLayoutDlg::kUserFieldsId}) {
+      auto* list = qobject_cast<QListWidget*>(mirel::qt::WidgetOf(page.GetDlgItem(id)));
+      ASSERT_NE(list, nullptr);
+      EXPECT_TRUE(list->dragEnabled()) << "list " << id << " is a drag source";
+    }
+    auto* list = qobject_cast<QListWidget*>(mirel::qt::WidgetOf(page.GetDlgItem(CLayoutDlg::kStdFieldsId)));
+    const QList<QListWidgetItem*> found = list->findItems("REFDES", Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty());
+    const QPoint from = list->visualItemRect(found.first()).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(list->viewport(), from + QPoint(QApplication::startDragDistance() + 10, 0));
+    QTest::mouseMove(list->viewport(), from + QPoint(2 * QApplication::startDragDistance() + 20, 0));
+    const QList<QDrag*> drags = list->findChildren<QDrag*>();
+    ASSERT_EQ(drags.size(), 1) << "press and move on a field start a drag";
+    const QMimeData* field = drags.first()->mimeData();
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(), "REFDES");
+
+    CQueryGrid& grid = *page.GetGrid();
+    mirel::gridqt::GridView& view = *mirel::gridqt::ViewOf(grid);
+    const QPoint to = view.CellRect(1, 2).center();
+    QDragEnterEvent enter(to, Qt::CopyAction, field, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &enter);
+    QDragMoveEvent move(to, Qt::CopyAction, field, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &move);
+    ASSERT_TRUE(move.isAccepted());
+    QDropEvent drop(QPointF(to), Qt::CopyAction, field, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &drop);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_EQ(grid.GetValueRowCol(1, 2), "REFDES");
+    d.EndDialog(0);
+  });
+  dialog.DoModal();
+}
+
+// What desktop users press: Ctrl+S saves, Enter on a field adds it as a double click does,
+// Alt+Down and F4 open a cell's drop-down.
+TEST(CreateTemplateWindow, TheKeysDesktopUsersPress) {
+  guitest::Application();
+  mirel::qt::QtPlatform platform(false);
+  mirel::gridqt::RegisterGridPeer();
+  mirel::ScriptedInteraction script;
+  mirel::ScopedInteraction answers(script);
+  mirel::AddResourceModule(mirel::LibraryResources());
+  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
+  ASSERT_NE(queries, nullptr);
+  mirel::HostServer server(nullptr);
+  QTemporaryDir folder;
+  const QString path = folder.filePath("new.tpt");
+  CTemplateFile file;
+  CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
+  script.AnswerDialog(CCreateTmpltDlg::IDD, [&](CDialog& d) {
+    mirel::qt::WidgetOf(&d)->show();
+    QApplication::processEvents();
+    CLayoutDlg& page = *static_cast<CCreateTmpltDlg&>(d).GetLayoutDlg();
+    CQueryGrid& grid = *page.GetGrid();
+
+    auto* list = qobject_cast<QListWidget*>(mirel::qt::WidgetOf(page.GetDlgItem(CLayoutDlg::kStdFieldsId)));
+    ASSERT_NE(list, nullptr);
+    const QList<QListWidgetItem*> found = list->findItems("REFDES", Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(found.first()).center());
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(grid.GetValueRowCol(1, 2), "REFDES") << "Enter adds the field";
+    EXPECT_FALSE(d.HasEnded());
+
+    mirel::gridqt::GridView& view = *mirel::gridqt::ViewOf(grid);
+    view.setFocus();
+    grid.SetCurrentCell(1, 3);
+    QTest::keyClick(&view, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_NE(view.DropDown(), nullptr) << "Alt+Down opens the drop-down";
+    EXPECT_TRUE(view.DropDown()->isVisible());
+    EXPECT_GT(view.DropDown()->count(), 0);
+    QTest::keyClick(view.DropDown(), Qt::Key_Escape);
+    QTest::keyClick(view.Editor(), Qt::Key_Escape);
+    EXPECT_EQ(grid.GetValueRowCol(1, 3), "") << "nothing chosen";
+
+    QWidget* name = mirel::qt::WidgetOf(d.GetDlgItem(CCreateTmpltDlg::kReportNameId));
+    name->setFocus();
+    QTest::keyClicks(name, "Parts");
+    script.AnswerFile(path.toStdString());
+    QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QFile::exists(path)) << "Ctrl+S on a new template: Save As";
+    QTest::keyClicks(name, " list");
+    QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Parts list")) << "then Ctrl+S saves in place";
+    d.EndDialog(0);
+  });
+  dialog.DoModal();
+  EXPECT_EQ(script.PendingAnswers(), 0u);
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ TEST(PopupMenus, TheEditMenuResourceHasItsItemsInOrder) {
   ASSERT_NE(edit, nullptr);
   const std::vector<std::pair<UINT, const char*>> expected{
       {57635, "Cu&t\tCtrl+X"}, {57634, "&Copy\tCtrl+C"}, {57637, "&Paste\tCtrl+V"}, {0, ""},
-      {57632, "C&lear\tDEL"},  {0, ""}, {32776, "&Insert Col \tCtrl+I"}, {32777, "&Delete Col\tCtrl+DEL"},
+      {57632, "C&lear\tDel"},  {0, ""}, {32776, "&Insert Col \tCtrl+I"}, {32777, "&Delete Col\tCtrl+Del"},
       {0, ""}, {57643, "&Undo\tCtrl+Z"}, {57644, "&Redo\tCtrl+Y"}};
   ASSERT_EQ(edit->GetMenuItemCount(), int(expected.size()));
   for (int i = 0; i < edit->GetMenuItemCount(); ++i) {

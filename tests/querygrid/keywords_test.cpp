@@ -98,8 +98,8 @@ TEST_F(KeywordsTest, PropAssignFormAddsAPropertyColumnWithoutAsking) {
   EXPECT_EQ(DialogsShown(), 0u);
   EXPECT_EQ(Text(kRowKeyword, 2), "HEIGHT");
   EXPECT_EQ(Control(kRowKeyword, 2), kPropFieldControl);
-  // The property name is treated like any keyword text: unknown, so no title.
-  EXPECT_EQ(Text(kRowTitle, 2), "");
+  // Titled as a reload of the column titles it (the name is no keyword of the server).
+  EXPECT_EQ(Text(kRowTitle, 2), "HEIGHT");
   EXPECT_EQ(Text(kRowWidth, 2), "20");
   // Its dependency is chosen as for PROP (A, then B), and nothing of those is in the grid.
   EXPECT_EQ(Text(kRowDependency, 2), "");

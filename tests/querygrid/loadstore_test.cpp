@@ -5,6 +5,11 @@
 
 #include "loadstore_fixture.h"
 
+#include <functional>
+
+#include "celldialogs/PropNameDlg.h"
+#include "platform/mfc/scripted.h"
+
 using namespace qg;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -82,6 +87,65 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"TheSameKeywordTwice", {Plain("REFDES", "", 1), Plain("REFDES", "DESIGN", 2)}},
         RoundTripCase{"OrdersWithGapsStayAsTheyAre", {Plain("REFDES", "", 4), Plain("PIN", "REFDES", 9)}}),
     [](const ::testing::TestParamInfo<RoundTripCase>& info) { return std::string(info.param.name); });
+
+// ---- a new property column is what a reload of it shows ------------------------------------------
+
+// Every cell text of the report columns, row by row.
+std::vector<std::string> CellTexts(CQueryGrid& grid) {
+  std::vector<std::string> texts;
+  for (ROWCOL col = kFirstReportCol; col <= grid.GetColCount(); ++col) {
+    for (ROWCOL row = kRowKeyword; row <= kRowVisible; ++row) {
+      texts.push_back(std::to_string(row) + "," + std::to_string(col) + " " + grid.GetValueRowCol(row, col).str());
+    }
+  }
+  return texts;
+}
+
+struct NewPropertyCase {
+  const char* name;
+  std::function<void(LoadStoreTest&, CQueryGrid&)> add;
+  friend void PrintTo(const NewPropertyCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class NewPropertyColumn : public LoadStoreTest, public ::testing::WithParamInterface<NewPropertyCase> {
+ public:
+  void AnswerProperty(const char* name) {
+    script.AnswerDialog(CPropNameDlg::IDD, [name](CDialog& dialog) {
+      mirel::script::Type(dialog, CPropNameDlg::kNameComboId, name);
+      mirel::script::Click(dialog, IDOK);
+    });
+  }
+};
+
+TEST_P(NewPropertyColumn, IsInTheGridWhatAReloadOfItShows) {
+  grid->AddKeyword("REFDES", 0);
+  GetParam().add(*this, *grid);
+  const std::vector<std::string> made = CellTexts(*grid);
+  const std::vector<std::string> saved = Stored();
+
+  CQueryGrid reloaded(&server, queries.get());
+  reloaded.InitGrid();
+  reloaded.SetTemplateData(&queryList);
+  ASSERT_EQ(reloaded.InitQueryFields(1), 1);
+  EXPECT_EQ(CellTexts(reloaded), made);
+  EXPECT_EQ(reloaded.UpdateInfo(), 1);
+  EXPECT_EQ(Describe(queryList), saved) << "open, then save: the file stays as it was";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWay, NewPropertyColumn,
+    ::testing::Values(NewPropertyCase{"SelectProperty",
+                                      [](LoadStoreTest& t, CQueryGrid& g) {
+                                        static_cast<NewPropertyColumn&>(t).AnswerProperty("TOLERANCE");
+                                        g.AddKeyword("PROP", 0);
+                                      }},
+                      NewPropertyCase{"Assigned", [](LoadStoreTest&, CQueryGrid& g) { g.AddKeyword("PROP=HEIGHT", 0); }},
+                      NewPropertyCase{"TypedIntoAKeywordCell",
+                                      [](LoadStoreTest& t, CQueryGrid& g) {
+                                        static_cast<NewPropertyColumn&>(t).AnswerProperty("VALUE");
+                                        ASSERT_TRUE(g.SetValueRange(CGXRange(kRowKeyword, 3), "PROP"));
+                                      }}),
+    [](const ::testing::TestParamInfo<NewPropertyCase>& info) { return std::string(info.param.name); });
 
 // ---- what storing makes canonical ---------------------------------------------------------------
 
