@@ -107,8 +107,8 @@ BENCHMARK(BM_ImportNetlist)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark:
 // from the system each time, pay a page fault per page on every iteration while the small ones
 // reuse the heap, and the per-component figures would compare allocators rather than readers.
 int main(int argc, char** argv) {
-  mallopt(M_MMAP_THRESHOLD, 1 << 30);
-  mallopt(M_TRIM_THRESHOLD, 1 << 30);
+  mallopt(M_MMAP_MAX, 0);               // no block of its own from the system, however large
+  mallopt(M_TRIM_THRESHOLD, 1 << 30);   // nor the heap's free top given back
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
