@@ -97,6 +97,8 @@ std::string Design::Link() {
   m_partByKey.clear();
   m_sheetByNumber.clear();
   pins.clear();
+  m_componentByRefdes.reserve(components.size());
+  m_netByName.reserve(nets.size());
   for (Index b = 0; b < blocks.size(); ++b) {
     blocks[b].instances.clear();
     m_blockByName.emplace(blocks[b].name, b);
@@ -171,12 +173,12 @@ std::string Design::Link() {
   return {};
 }
 
-Index Design::FindComponent(std::string_view refdes) const { return Lookup(m_componentByRefdes, std::string(refdes)); }
-Index Design::FindNet(std::string_view name) const { return Lookup(m_netByName, std::string(name)); }
-Index Design::FindBlock(std::string_view name) const { return Lookup(m_blockByName, std::string(name)); }
-Index Design::FindInstance(std::string_view path) const { return Lookup(m_instanceByPath, std::string(path)); }
+Index Design::FindComponent(std::string_view refdes) const { return Lookup(m_componentByRefdes, refdes); }
+Index Design::FindNet(std::string_view name) const { return Lookup(m_netByName, name); }
+Index Design::FindBlock(std::string_view name) const { return Lookup(m_blockByName, name); }
+Index Design::FindInstance(std::string_view path) const { return Lookup(m_instanceByPath, path); }
 Index Design::FindSheet(int number) const { return Lookup(m_sheetByNumber, number); }
-Index Design::FindPart(std::string_view key) const { return Lookup(m_partByKey, std::string(key)); }
+Index Design::FindPart(std::string_view key) const { return Lookup(m_partByKey, key); }
 
 Index Design::RootInstance() const {
   for (Index i = 0; i < instances.size(); ++i)

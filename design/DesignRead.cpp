@@ -39,7 +39,7 @@ class Object {
   std::string Where(std::string_view key) const { return m_where + "/" + PointerToken(key); }
   bool Has(const char* key) const { return m_json.contains(key); }
 
-  const Json& Get(const char* key) {
+  const Json& Get(const std::string& key) {
     const auto it = m_json.find(key);
     if (it == m_json.end()) Fail(Where(key), "is missing");
     m_used.insert(key);
@@ -317,7 +317,7 @@ class Reader {
       bool known = false;
       for (const std::string& v : m_design.variants) known = known || v == name;
       if (!known) Fail(where, "\"" + name + "\" is not one of the design's variants");
-      Object entry(variants.Get(name.c_str()), where);
+      Object entry(variants.Get(name), where);
       VariantOverride override;
       if (entry.Has("fitted")) override.fitted = entry.Bool("fitted", true);
       override.fields = entry.FieldsOf("fields");

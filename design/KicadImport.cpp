@@ -50,7 +50,9 @@ class Importer {
     ReadHeader(m_t.Child(root, "design"));
     m_t.Each(m_t.Child(root, "variants"), "variant", [&](Index v) { AddVariant(std::string(m_t.Text(v, "name"))); });
     m_t.Each(m_t.Child(root, "libparts"), "libpart", [&](Index p) { ReadLibPart(p); });
+    Reserve(root);
     m_t.Each(m_t.Child(root, "components"), "comp", [&](Index c) { ReadComponent(c); });
+    m_pinOnNet.resize(m_d.components.size());
     m_t.Each(m_t.Child(root, "nets"), "net", [&](Index n) { ReadNet(n); });
     DeriveNetValues(m_d);
     if (const std::string where = m_d.Link(); !where.empty())
@@ -81,6 +83,16 @@ class Importer {
     if (ec != std::errc() || end != text.data() + text.size())
       Fail(child == kNone ? list : child, "\"" + std::string(head) + "\" must be a whole number, found \"" + std::string(text) + "\"");
     return value;
+  }
+
+  void Reserve(Index root) {
+    std::size_t components = 0, nets = 0;
+    m_t.Each(m_t.Child(root, "components"), "comp", [&](Index) { ++components; });
+    m_t.Each(m_t.Child(root, "nets"), "net", [&](Index) { ++nets; });
+    m_d.components.reserve(components);
+    m_componentByRefdes.reserve(components);
+    m_d.nets.reserve(nets);
+    m_netNames.reserve(nets);
   }
 
   void AddVariant(const std::string& name) {
@@ -182,19 +194,21 @@ class Importer {
 
   // -- libparts --------------------------------------------------------------------------------
 
-  // A pin the part lacks is added; one it has takes a name or type it lacked.
-  void AddPin(Part& part, std::string number, std::string_view name, std::string_view type) {
-    for (PartPin& pin : part.pins) {
+  // A pin the part lacks is added; one it has takes a name or type it lacked. Gives its index.
+  Index AddPin(Part& part, std::string number, std::string_view name, std::string_view type) {
+    for (Index p = 0; p < part.pins.size(); ++p) {
+      PartPin& pin = part.pins[p];
       if (pin.number != number) continue;
       if (pin.name.empty()) pin.name = Clean(name);
       if (pin.type == PinType::kNone && pin.sourceType.empty() && !type.empty()) SetType(pin, type);
-      return;
+      return p;
     }
     PartPin pin;
     pin.number = std::move(number);
     pin.name = Clean(name);
     SetType(pin, type);
     part.pins.push_back(std::move(pin));
+    return Index(part.pins.size() - 1);
   }
 
   static void SetType(PartPin& pin, std::string_view type) {
@@ -313,9 +327,11 @@ class Importer {
       NetNode nn{Text(node, "ref"), Text(node, "pin"), Clean(m_t.Text(node, "pinfunction")), Text(node, "pintype")};
       const auto c = m_componentByRefdes.find(nn.refdes);
       if (c == m_componentByRefdes.end()) Fail(node, "the net \"" + net.name + "\" names " + nn.refdes + ", which is no component");
-      if (!m_pinsOnNets.emplace(nn.refdes + '\n' + nn.pin).second)
-        Fail(node, "the pin " + nn.refdes + "." + nn.pin + " is on two nets");
-      AddPin(m_d.parts[m_d.components[c->second].part], nn.pin, nn.pinFunction, nn.pinType);
+      const Index pin = AddPin(m_d.parts[m_d.components[c->second].part], nn.pin, nn.pinFunction, nn.pinType);
+      std::vector<bool>& onNet = m_pinOnNet[c->second];
+      if (onNet.size() <= pin) onNet.resize(pin + 1);
+      if (onNet[pin]) Fail(node, "the pin " + nn.refdes + "." + nn.pin + " is on two nets");
+      onNet[pin] = true;
       net.nodes.push_back(std::move(nn));
     });
     m_d.nets.push_back(std::move(net));
@@ -326,7 +342,8 @@ class Importer {
   const std::string& m_name;
   Design m_d;
   std::unordered_map<std::string, Index> m_instanceByPath, m_sheetByPath, m_sheetByStamps, m_partByKey, m_componentByRefdes;
-  std::unordered_set<std::string> m_netNames, m_pinsOnNets;
+  std::unordered_set<std::string> m_netNames;
+  std::vector<std::vector<bool>> m_pinOnNet;  // per component, per part pin
 };
 
 }  // namespace

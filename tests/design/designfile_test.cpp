@@ -65,6 +65,18 @@ TEST(DesignFile, RoundTripsByteForByte) {
   EXPECT_EQ(design.fieldMap.Names("MANUFACTURER").front(), "Manufacturer");
 }
 
+TEST(DesignFile, NamesWithAnyCharacterRoundTrip) {
+  std::string text = kCanonical;
+  for (std::size_t at = text.find("LITE"); at != std::string::npos; at = text.find("LITE", at + 1))
+    text.replace(at, 4, "L\\u0000/~E");
+  Design design;
+  std::string error, saved;
+  ASSERT_TRUE(Read(text, design, error)) << error;
+  EXPECT_EQ(design.variants[0], std::string("L\0/~E", 5));
+  ASSERT_TRUE(DesignToText(design, saved, error));
+  EXPECT_EQ(saved, text);
+}
+
 TEST(DesignFile, OptionalKeysTakeTheirDefaults) {
   const char* minimal = R"({"format":"mirel-design","formatVersion":1,
     "blocks":[{"name":"b"}],"instances":[{"path":"/","block":"b"}],"sheets":[{"number":1,"instance":"/"}],
