@@ -60,18 +60,9 @@ bool KnownVariant(const design::Design& design, std::string& variant) {
 int RunRun(const CommonOptions& options, RunArguments run) {
   MessageRouter router(options);
   router.SetSink([](const ShownMessage& message) { PrintError(MessageToText(message)); });
-  std::string error;
-  std::unique_ptr<Services> services;
-  try {
-    services = Services::Create(options, error);
-  } catch (const UnansweredQuestion& question) {
-    PrintError(question.what());
-    return kExitUnanswered;
-  }
-  if (!services) {
-    PrintError(error);
-    return kExitError;
-  }
+  int failed = kExitOk;
+  const std::unique_ptr<Services> services = Services::CreateOrReport(options, failed);
+  if (!services) return failed;
   const std::optional<report::Format> format = report::FormatFromName(run.format);
   if (!format) {
     PrintError("--format: " + run.format + " is not one of text, csv, html, json");
@@ -116,6 +107,7 @@ int RunRun(const CommonOptions& options, RunArguments run) {
     std::cout << text << std::flush;
     return kExitOk;
   }
+  std::string error;
   if (!WriteFileAtomically(run.output, text, error)) {
     PrintError(error);
     return kExitError;

@@ -79,18 +79,9 @@ int RunValidate(const CommonOptions& options, const std::vector<std::string>& ar
   MessageRouter router(options);
   router.SetSink([&preparation](const ShownMessage& message) { preparation.Message(message); });
 
-  std::string error;
-  std::unique_ptr<Services> services;
-  try {
-    services = Services::Create(options, error);
-  } catch (const UnansweredQuestion& question) {
-    PrintError(question.what());
-    return kExitUnanswered;
-  }
-  if (!services) {
-    PrintError(error);
-    return kExitError;
-  }
+  int failed = kExitOk;
+  const std::unique_ptr<Services> services = Services::CreateOrReport(options, failed);
+  if (!services) return failed;
 
   int exitCode = kExitOk;
   const ExpandedFiles files = ExpandFileArguments(arguments);

@@ -1,5 +1,7 @@
 #include "app/session.h"
 
+#include "app/output.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -8,6 +10,7 @@
 #include "host/vocabularyserver.h"
 #include "hostapi/errorhandler.h"
 #include "platform/mfc/nocase.h"
+#include "platform/mfc/scripted.h"
 #include "querygrid/QueryGrid.h"
 #include "startup/tddversion.h"
 
@@ -41,6 +44,23 @@ std::unique_ptr<Services> Services::CreateQuietly(const CommonOptions& options, 
   ScriptedInteraction quiet;
   ScopedInteraction installed(quiet);
   return Create(options, error);
+}
+
+std::unique_ptr<Services> Services::CreateOrReport(const CommonOptions& options, int& exitCode) {
+  std::string error;
+  std::unique_ptr<Services> services;
+  try {
+    services = Create(options, error);
+  } catch (const UnansweredQuestion& question) {
+    PrintError(question.what());
+    exitCode = kExitUnanswered;
+    return nullptr;
+  }
+  if (!services) {
+    PrintError(error);
+    exitCode = kExitError;
+  }
+  return services;
 }
 
 std::unique_ptr<Services> Services::Create(const CommonOptions& options, std::string& error) {

@@ -56,6 +56,8 @@ class Services {
   // The same without reporting: for the dialogs, whose layout page reports a second column of a
   // name itself, so that it is not reported twice.
   static std::unique_ptr<Services> CreateQuietly(const CommonOptions& options, std::string& error);
+  // Create for a command: on failure the reason is printed and `exitCode` says how the command ends.
+  static std::unique_ptr<Services> CreateOrReport(const CommonOptions& options, int& exitCode);
   ~Services();
 
   const CommonOptions& Options() const { return m_options; }
