@@ -37,6 +37,13 @@ class CTmpltQuery {
 
 using CTmpltQueryList = std::list<CTmpltQuery*>;
 
+// The qualifier a plain (not property) qualifier cell shows and a run reads: its text, or, in a
+// file that kept only the qualifier, the qualifier, so that it is neither lost on a save nor
+// read differently by the editor and a run.
+inline const std::string& ShownQualifierText(const CTmpltQuery& q) {
+  return q.m_qualifierText.empty() ? q.m_qualifier : q.m_qualifierText;
+}
+
 // Deletes every query of the list and empties it.
 void DeleteTmpltQueries(CTmpltQueryList& queries);
 // Independent copies of the queries, in order (the caller owns them).

@@ -45,10 +45,10 @@ void CQueryGrid::LoadQuery(const CTmpltQuery& q, ROWCOL col) {
 
   put(kRowDependency, CGXStyle().SetValue(CString(q.m_dependency)).SetControl(isOperator ? kHotSpotControl : kComboControl));
 
-  putValue(kRowQualifier, CString(q.m_qualifierText));
   const char* qualifierMarker = m_pQueryServer ? m_pQueryServer->GetPropertyMarker(0) : nullptr;
-  if (qualifierMarker && mirel::EqualsNoCase(q.m_qualifier, qualifierMarker))
-    put(kRowQualifier, CGXStyle().SetControl(kPropFieldControl));
+  const bool qualifierIsProperty = qualifierMarker && mirel::EqualsNoCase(q.m_qualifier, qualifierMarker);
+  putValue(kRowQualifier, CString(qualifierIsProperty ? q.m_qualifierText : ShownQualifierText(q)));
+  if (qualifierIsProperty) put(kRowQualifier, CGXStyle().SetControl(kPropFieldControl));
   if (isProp) {
     const char* keywordMarker = m_pQueryServer ? m_pQueryServer->GetPropertyMarker(1) : nullptr;
     putValue(kRowQualifier, CString(keywordMarker ? keywordMarker : ""));

@@ -58,8 +58,7 @@ std::optional<Qualifier> CompileQualifier(const CTmpltQuery& query, std::string_
     qualifier.type = Qualifier::Type::kProperty;
     qualifier.property = design::Trim(query.m_qualifierText);
   } else {
-    // The text as the grid shows it; a file that kept only the qualifier is read by that.
-    const std::string name = Upper(design::Trim(query.m_qualifierText.empty() ? query.m_qualifier : query.m_qualifierText));
+    const std::string name = Upper(design::Trim(ShownQualifierText(query)));
     qualifier.type = TypeOf(name);
     if (qualifier.type == Qualifier::Type::kFixed) qualifier.fixed = name;
   }

@@ -104,10 +104,10 @@ void CValidationGrid::InitQueryFields(CTmpltQuery* query, unsigned long column, 
   const CTmpltQuery expanded = mirel::ExpandSubColumn(q, ExpansionOwner(queryColumn), m_viewIndex, m_sortIndex);
   CGXStyle dependency = ValueStyle(expanded.m_dependency);
 
-  CGXStyle qualifier = ValueStyle(q.m_qualifierText);
   const CString qualifierMarker = PropertyMarker(0);
-  if (!qualifierMarker.IsEmpty() && mirel::EqualsNoCase(q.m_qualifier, qualifierMarker.view()))
-    qualifier.SetControl(kPropFieldControl);
+  const bool qualifierIsProperty = !qualifierMarker.IsEmpty() && mirel::EqualsNoCase(q.m_qualifier, qualifierMarker.view());
+  CGXStyle qualifier = ValueStyle(qualifierIsProperty ? q.m_qualifierText : ShownQualifierText(q));
+  if (qualifierIsProperty) qualifier.SetControl(kPropFieldControl);
   if (property) qualifier.SetValue(PropertyMarker(1));
 
   // Joined as the store splits it again, so every value comes back as it was.

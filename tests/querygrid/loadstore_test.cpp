@@ -287,6 +287,21 @@ TEST_F(LoadStoreTest, FieldsThisVersionDoesNotKnowStayWithTheirColumn) {
   EXPECT_EQ(queryList.back()->m_unknownFields, R"({"note":"x"})");
 }
 
+// A file may keep a qualifier without its text; a run reads the qualifier, so the grid shows it
+// and a save keeps it.
+TEST_F(LoadStoreTest, AQualifierWithoutItsTextIsShownAndKept) {
+  QueryFields prefix = Plain("REFDES", "", 1);
+  prefix.qualifier = "PREFIX";
+  prefix.values = {"R"};
+  Set({prefix});
+  ASSERT_EQ(grid->InitQueryFields(1), 1);
+  EXPECT_EQ(Value(kRowQualifier, 2), "PREFIX");
+  ASSERT_EQ(grid->UpdateInfo(), 1);
+  ASSERT_EQ(queryList.size(), 1u);
+  EXPECT_EQ(queryList.front()->m_qualifier, "PREFIX");
+  EXPECT_EQ(queryList.front()->m_qualifierText, "PREFIX");
+}
+
 TEST_F(LoadStoreTest, AUserDefinedColumnIsLoadedAsOneLockedColumn) {
   QueryFields pin = Plain("PIN", "", 1);
   Register("PINS", {pin});
