@@ -14,6 +14,7 @@
 #include <string>
 
 #include "bench/common/big_vocabulary.h"
+#include "bench/common/desktop.h"
 #include "bench/common/report_queries.h"
 #include "host/vocabularyserver.h"
 #include "hostapi/templatefile.h"
@@ -48,33 +49,7 @@ class PaintCounter final : public QObject {
   }
 };
 
-struct Environment {
-  Environment() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "dialog_bench";
-    static char* argv[] = {name, nullptr};
-    application = new QApplication(argc, argv);  // lives to the end of the process
-    platform = std::make_unique<mirel::qt::QtPlatform>(false);
-    mirel::gridqt::RegisterGridPeer();
-    const SIZE units = mirel::qt::QtBackend().DialogBaseUnits("MS Shell Dlg", 8);
-    CZRWinAPI::SetDialogBaseUnits(int(units.cx), int(units.cy));
-    mirel::AddResourceModule(mirel::LibraryResources());
-    std::string error;
-    vocabulary = mirel::VocabularyQueryServer::LoadFromFile(MIREL_VOCABULARY_FILE, error);
-    if (!vocabulary) throw std::runtime_error(error);
-  }
-  QApplication* application = nullptr;
-  std::unique_ptr<mirel::qt::QtPlatform> platform;
-  mirel::ScriptedInteraction script;
-  std::unique_ptr<mirel::ScopedInteraction> scope = std::make_unique<mirel::ScopedInteraction>(script);
-  std::unique_ptr<mirel::VocabularyQueryServer> vocabulary;
-};
-
-Environment& Env() {
-  static Environment* env = new Environment;  // never torn down, as the application
-  return *env;
-}
+bench::Desktop& Env() { return bench::TheDesktop("dialog_bench"); }
 
 // The dialog's modal session, shown: what DoModal does before it waits for the person.
 class OpenDialog {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/previewsession.h"
+#include "bench/common/desktop.h"
 #include "app/previewwindow.h"
 #include "design/Design.h"
 #include "host/vocabularyserver.h"
@@ -82,33 +83,7 @@ class PaintCounter final : public QObject {
   }
 };
 
-struct Environment {
-  Environment() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "preview_bench";
-    static char* argv[] = {name, nullptr};
-    application = new QApplication(argc, argv);  // lives to the end of the process
-    platform = std::make_unique<mirel::qt::QtPlatform>(false);
-    mirel::gridqt::RegisterGridPeer();
-    const SIZE units = mirel::qt::QtBackend().DialogBaseUnits("MS Shell Dlg", 8);
-    CZRWinAPI::SetDialogBaseUnits(int(units.cx), int(units.cy));
-    mirel::AddResourceModule(mirel::LibraryResources());
-    std::string error;
-    vocabulary = mirel::VocabularyQueryServer::LoadFromFile(MIREL_VOCABULARY_FILE, error);
-    if (!vocabulary) throw std::runtime_error(error);
-  }
-  QApplication* application = nullptr;
-  std::unique_ptr<mirel::qt::QtPlatform> platform;
-  mirel::ScriptedInteraction script;
-  std::unique_ptr<mirel::ScopedInteraction> scope = std::make_unique<mirel::ScopedInteraction>(script);
-  std::unique_ptr<mirel::VocabularyQueryServer> vocabulary;
-};
-
-Environment& Env() {
-  static Environment* env = new Environment;
-  return *env;
-}
+bench::Desktop& Env() { return bench::TheDesktop("preview_bench"); }
 
 // The sample board shipped for trying the preview.
 std::string SampleBoard() { return std::string(MIREL_SAMPLES_DIR) + "/mirel_demo.json"; }
