@@ -13,6 +13,8 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QListWidget>
 #include <map>
 #include <QMimeData>
 #include <QPixmap>
@@ -21,6 +23,7 @@
 #include "celldialogs/MathOpDlg.h"
 #include "celldialogs/QualValDlg.h"
 #include "platform/gridqt/gxqtpeer.h"
+#include "platform/gridqt/gxqtview.h"
 #include "platform/qt/qtbackend.h"
 #include "platform/qt/qtplatform.h"
 #include "querygrid/querygrid_fixture.h"
@@ -173,6 +176,48 @@ TEST_F(GridWindow, QueryValidationDialogShowsItsGridScreenshot) {
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(window->grab().save(folder + "/query_validation.png", "PNG"));
     script::Click(d, CQueryValidationDlg::kValidateButtonId);
+    script::Click(d, IDCANCEL);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+// The validation grid's drop-downs offer what the query grid's offer for the same cells: the
+// vocabulary and the operators for a Keyword (no user-defined column: its columns are shown
+// expanded), what a keyword may depend on, and the grid's keywords for an empty column.
+TEST_F(GridWindow, TheQueryValidationDropDownsOfferTheQueryGridsChoices) {
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowKeyword, 2), "REFDES"));
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowKeyword, 3), "PIN"));
+  ASSERT_EQ(grid.GetValueRowCol(kRowDependency, 3), "REFDES");
+  CQueryValidationDlg dialog(&grid);
+  script.AnswerDialog(CQueryValidationDlg::IDD, [](CDialog& d) {
+    mirel::qt::WidgetOf(&d)->show();
+    QApplication::processEvents();
+    auto& v = *dynamic_cast<CQueryValidationDlg&>(d).GetValidationGrid();
+    mirel::gridqt::GridView& view = *mirel::gridqt::ViewOf(v);
+    const auto entries = [&] {
+      QStringList shown;
+      if (QListWidget* list = view.DropDown())
+        for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+      if (view.DropDown()) QTest::keyClick(view.DropDown(), Qt::Key_Escape);
+      if (view.Editor()) QTest::keyClick(view.Editor(), Qt::Key_Escape);
+      return shown;
+    };
+    const auto altDown = [&](ROWCOL row, ROWCOL col) {
+      view.setFocus();
+      v.SetCurrentCell(row, col);
+      QTest::keyClick(&view, Qt::Key_Down, Qt::AltModifier);
+      return entries();
+    };
+    const auto click = [&](ROWCOL row, ROWCOL col) {
+      const QRect cell = view.CellRect(row, col);
+      QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(cell.right() - 5, cell.center().y()));
+      return entries();
+    };
+    EXPECT_EQ(altDown(kRowKeyword, 2), (QStringList{"DESIGN", "MATH-OP", "PIN", "REFDES", "RELOP", "STRINGOP"}));
+    EXPECT_EQ(click(kRowKeyword, 3), QStringList{"PIN"}) << "what may hang under its REFDES";
+    EXPECT_EQ(click(kRowDependency, 3), QStringList{"REFDES"});
+    EXPECT_EQ(altDown(kRowDependency, 4), (QStringList{"PIN", "REFDES"})) << "the keywords of the query";
+    EXPECT_EQ(altDown(kRowAlignment, 2), (QStringList{"CENTER", "LEFT", "RIGHT"}));
     script::Click(d, IDCANCEL);
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
