@@ -12,7 +12,11 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QKeySequence>
+#include <QLabel>
+#include <QStyle>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QListWidget>
 #include <map>
@@ -221,6 +225,84 @@ TEST_F(GridWindow, TheQueryValidationDropDownsOfferTheQueryGridsChoices) {
     script::Click(d, IDCANCEL);
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+// The operator dialog's captions stand centred over their fields, whatever their texts' width:
+// at the dialog's font and at a smaller one, as another desktop's font would draw them.
+TEST_F(GridWindow, TheOperatorDialogsCaptionsStandOverTheirFields) {
+  for (const int kind : {CMathOpDlg::kMathematical, CMathOpDlg::kRelational, CMathOpDlg::kString}) {
+    CMathOpDlg dialog(nullptr, "", "", "", kind);
+    script.AnswerDialog(CMathOpDlg::IDD, [kind](CDialog& d) {
+      QWidget* window = mirel::qt::WidgetOf(&d);
+      window->show();
+      QApplication::processEvents();
+      const auto centreOf = [](const QRect& rect) { return rect.left() + rect.width() / 2.0; };
+      const auto check = [&](const QLabel& caption) {
+        const QRect lines = caption.fontMetrics().boundingRect(caption.contentsRect(),
+                                                               int(caption.alignment()) | Qt::TextWordWrap, caption.text());
+        const QRect text = QStyle::alignedRect(Qt::LeftToRight, caption.alignment(), lines.size(), caption.contentsRect())
+                               .translated(caption.mapTo(window, QPoint(0, 0)));
+        int below = 0;
+        for (const int id : {CMathOpDlg::kOperand1ComboId, CMathOpDlg::kOperatorComboId, CMathOpDlg::kOperand2ComboId}) {
+          const QWidget* field = mirel::qt::WidgetOf(d.GetDlgItem(id));
+          const QRect rect(field->mapTo(window, QPoint(0, 0)), field->size());
+          if (rect.left() > centreOf(text) || centreOf(text) > rect.right()) continue;
+          below = id;
+          EXPECT_NEAR(centreOf(text), centreOf(rect), 0.5) << caption.text().toStdString() << ", kind " << kind;
+        }
+        EXPECT_NE(below, 0) << caption.text().toStdString() << " stands over no field";
+      };
+      for (const int smaller : {0, 2}) {
+        QFont font = window->font();
+        font.setPointSize(font.pointSize() - smaller);
+        window->setFont(font);
+        for (const CWnd* child : d.Children()) {
+          const auto* caption = qobject_cast<const QLabel*>(mirel::qt::WidgetOf(child));
+          if (caption && !caption->text().isEmpty()) check(*caption);
+        }
+      }
+      script::Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  }
+}
+
+// A cell that shows only part of its text shows the whole of it as a tool tip; a cell whose
+// text fits shows none.
+TEST_F(GridWindow, ACutOffCellShowsItsWholeTextInAToolTip) {
+  const auto tipAt = [&](ROWCOL row, ROWCOL col) {
+    const QPoint at = CenterOf(row, col);
+    QHelpEvent help(QEvent::ToolTip, at, Viewport()->mapToGlobal(at));
+    QApplication::sendEvent(Viewport(), &help);
+    return help.isAccepted() ? QToolTip::text() : QString();
+  };
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowKeyword, 2), "REFDES"));
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowTitle, 2), "Ref"));
+  QApplication::processEvents();
+  EXPECT_EQ(tipAt(kRowTitle, 2), "");
+  const QString whole = "Reference designators of every part that carries the value %VALUE%";
+  ASSERT_TRUE(grid.SetValueRange(CGXRange(kRowTitle, 2), whole.toStdString().c_str()));
+  QApplication::processEvents();
+  EXPECT_EQ(tipAt(kRowTitle, 2), whole);
+  EXPECT_EQ(tipAt(kRowKeyword, 2), "") << "a keyword that fits";
+}
+
+// The row labels stand clear of the line above them: as much room above their text as below.
+TEST_F(GridWindow, RowLabelsStandClearOfTheLineAboveThem) {
+  const QImage picture = View().viewport()->grab().toImage();
+  const qreal ratio = picture.devicePixelRatio();
+  const QRect cell = View().CellRect(kRowKeyword, kLabelCol);  // "Keyword": nothing below its baseline
+  int top = -1, bottom = -1;
+  for (int y = int((cell.top() + 2) * ratio); y < int((cell.bottom() - 1) * ratio); ++y)
+    for (int x = int((cell.left() + 3) * ratio); x < int((cell.right() - 3) * ratio); ++x)
+      if (qGray(picture.pixel(x, y)) < 128) {
+        if (top < 0) top = y;
+        bottom = y;
+      }
+  ASSERT_GE(top, 0) << "the label's text";
+  const int above = top - int(cell.top() * ratio), below = int(cell.bottom() * ratio) - bottom;
+  EXPECT_GE(above, int(3 * ratio));
+  EXPECT_LE(above, below + int(2 * ratio));
 }
 
 }  // namespace

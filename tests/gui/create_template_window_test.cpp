@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QStyleOption>
@@ -90,6 +91,13 @@ TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
           continue;
         EXPECT_FALSE(placed[i].second.intersects(placed[j].second)) << placed[i].first << " overlaps " << placed[j].first;
       }
+
+    // The hint above the grid reads as one line at the dialog's width.
+    for (const CWnd* child : page.Children()) {
+      const auto* hint = qobject_cast<const QLabel*>(mirel::qt::WidgetOf(child));
+      if (!hint || !hint->text().startsWith("Add a field")) continue;
+      EXPECT_GE(hint->contentsRect().width(), hint->fontMetrics().horizontalAdvance(hint->text())) << "no word alone";
+    }
 
     // The fixed height is the tracking height less caption and frame: it fits a small screen.
     EXPECT_EQ(window->height(), CZRWinAPI::ConvertToCorrectDLU(525, 0) - int(dlg.NonClientExtent().cy));
