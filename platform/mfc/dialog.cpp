@@ -324,9 +324,13 @@ CWnd* CDialog::NextTabStop(CWnd* focus, bool previous) const {
   return IsRadio(next) ? CheckedOfGroup(next) : next;
 }
 
-// The arrow keys move among a button's group; an automatic radio button is chosen as it is reached.
+// The arrow keys move among the buttons of a button's group; an automatic radio button is chosen
+// as it is reached.
 void CDialog::MoveInGroup(CWnd& focus, bool previous) {
-  CWnd* next = focus.GetParent()->GetNextDlgGroupItem(&focus, previous);
+  CWnd* parent = focus.GetParent();
+  CWnd* next = parent->GetNextDlgGroupItem(&focus, previous);
+  while (next && next != &focus && !(next->OnGetDlgCode() & DLGC_BUTTON))
+    next = parent->GetNextDlgGroupItem(next, previous);
   if (!next || next == &focus) return;
   next->SetFocus(mirel::FocusCause::Arrow);
   auto* radio = dynamic_cast<CButton*>(next);

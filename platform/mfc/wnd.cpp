@@ -479,6 +479,7 @@ std::vector<CWnd*> CWnd::GetGroup() const {
   if (!m_parent) return {const_cast<CWnd*>(this)};
   const auto& siblings = m_parent->m_children;
   auto first = std::find(siblings.begin(), siblings.end(), this);
+  if (first == siblings.end()) return {const_cast<CWnd*>(this)};
   while (first != siblings.begin() && !((*first)->m_style & WS_GROUP)) --first;
   auto last = first + 1;
   while (last != siblings.end() && !((*last)->m_style & WS_GROUP)) ++last;

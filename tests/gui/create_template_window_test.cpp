@@ -269,6 +269,9 @@ TEST(CreateTemplateWindow, TabShowsTheFocusAndTakesTheStructureAsOneStop) {
     EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kBrowseTitlePageId))) << "a push button";
     Press(Qt::Key_Tab);
     EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kRefDesAsRangeId))) << "a check box";
+    Press(Qt::Key_Up);
+    EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kBrowseTitlePageId))) << "the previous button, past the edit";
+    Press(Qt::Key_Down);
     Press(Qt::Key_Tab, Qt::ShiftModifier);
     Press(Qt::Key_Tab, Qt::ShiftModifier);
     Press(Qt::Key_Tab, Qt::ShiftModifier);
