@@ -54,6 +54,7 @@ BOOL CMathOpDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   SetWindowText(m_strTitle);
   SetDlgItemText(kTitleId, m_strTitle);
+  CentreCaptions();
 
   m_operatorCombo.ResetContent();
   for (const CString& op : m_operators) m_operatorCombo.AddString(op);
@@ -70,6 +71,25 @@ BOOL CMathOpDlg::OnInitDialog() {
     m_operatorCombo.SetCurSel(0);
   }
   return TRUE;
+}
+
+// Each caption is centred over the field below it, whatever the width of its text in the font
+// the dialog is shown with; the operand captions take their fields' width.
+void CMathOpDlg::CentreCaptions() {
+  for (CWnd* caption : Children()) {
+    if (!dynamic_cast<CStatic*>(caption)) continue;
+    const CRect rect = caption->GetRectInParent();
+    for (const int fieldId : {kOperand1ComboId, kOperatorComboId, kOperand2ComboId}) {
+      const CWnd* field = GetDlgItem(fieldId);
+      const CRect under = field ? field->GetRectInParent() : CRect();
+      const LONG centre = (rect.left + rect.right) / 2;
+      if (!field || rect.bottom > under.top || centre < under.left || centre >= under.right) continue;
+      const LONG width = fieldId == kOperatorComboId ? rect.Width() : under.Width();
+      const LONG left = (under.left + under.right - width) / 2;
+      caption->ModifyStyle(SS_TYPEMASK, SS_CENTER);
+      caption->MoveWindow(int(left), int(rect.top), int(width), int(rect.Height()));
+    }
+  }
 }
 
 void CMathOpDlg::OnOK() {

@@ -39,6 +39,7 @@ class CMathOpDlg : public CDialog {
   // A combo's list is about to open: the candidates again, less the other side's choice.
   void RefreshOperands(CComboBox& opening, const CComboBox& other);
   void AddCandidates(CComboBox& combo, const CString& leftOut);
+  void CentreCaptions();
   // Selects the entry equal to `text` (ignoring case); with `addMissing`, a text that is no
   // entry is added and selected. False when nothing was selected.
   static bool SelectEntry(CComboBox& combo, const CString& text, bool addMissing);

@@ -76,6 +76,12 @@ class CQueryGrid : public CGXGridWnd {
                                   const mirel::IsOperandName& isName = {},
                                   mirel::OperatorKind kind = mirel::OperatorKind::kAny);
 
+  // ---- choice lists (QueryGridChoices.cpp) ----
+  // Fills `list` with the drop-down choices of combo cell (row, col) of `cells`: this grid, or a
+  // grid that shows this grid's query with its user-defined columns expanded, which are then not
+  // offered. `held` is what the list holds, kept to spare refilling it with the same keywords.
+  void FillChoiceList(CGXGridCore& cells, ROWCOL row, ROWCOL col, CZRGridACListBox& list, std::string& held);
+
   // ---- validation before storing (QueryGridValidate.cpp) ----
   int ValidateData();
 
@@ -148,10 +154,10 @@ class CQueryGrid : public CGXGridWnd {
   void FillComboBox(DWORD row, DWORD col);
   CString GetKeywordAvailableDependency(CString keyword, CGXStyle keywordStyle, int isProperty, DWORD col);
   std::list<std::string>* GetCColDepKeywords(CCustomColData* data);
-  std::string KeywordChoicesKey(ROWCOL col);
-  void FillKeywordChoices(ROWCOL col, std::vector<ListItem>& choices);
-  void FillDependencyChoices(ROWCOL col, std::vector<ListItem>& choices);
-  void FillQualifierChoices(ROWCOL col, std::vector<ListItem>& choices);
+  std::string KeywordChoicesKey(CGXGridCore& cells, ROWCOL col);
+  void FillKeywordChoices(CGXGridCore& cells, ROWCOL col, std::vector<ListItem>& choices);
+  void FillDependencyChoices(CGXGridCore& cells, ROWCOL col, std::vector<ListItem>& choices);
+  void FillQualifierChoices(CGXGridCore& cells, ROWCOL col, std::vector<ListItem>& choices);
   // Rules
   void ResetCustomCol(DWORD col, int locked);
   // What a stored Keyword or Qualifier brings with it at once, in the same undo step: an emptied

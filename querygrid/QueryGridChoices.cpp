@@ -27,27 +27,31 @@ void AddChoice(std::vector<ListItem>& choices, const CString& text, bool blue) {
 }  // namespace
 
 void CQueryGrid::FillComboBox(DWORD row, DWORD col) {
-  if (!m_pListBox) return;
+  if (m_pListBox) FillChoiceList(*this, row, col, *m_pListBox, m_heldKeywordChoices);
+}
+
+void CQueryGrid::FillChoiceList(CGXGridCore& cells, ROWCOL row, ROWCOL col, CZRGridACListBox& list,
+                                std::string& held) {
   // The current cell is composed at every paint and every read of its value: the vocabulary's
   // keywords are listed once for as long as what they depend on stays the same.
-  std::string keywordChoices = row == kRowKeyword && m_pQueryServer ? KeywordChoicesKey(col) : std::string();
-  if (!keywordChoices.empty() && keywordChoices == m_heldKeywordChoices) return;
-  m_heldKeywordChoices = std::move(keywordChoices);
+  std::string keywordChoices = row == kRowKeyword && m_pQueryServer ? KeywordChoicesKey(cells, col) : std::string();
+  if (!keywordChoices.empty() && keywordChoices == held) return;
+  held = std::move(keywordChoices);
   if (!m_pQueryServer && row != kRowAlignment) {
-    m_pListBox->ResetContent();
+    list.ResetContent();
     return;
   }
 
   std::vector<ListItem> choices;
   switch (row) {
     case kRowKeyword:
-      FillKeywordChoices(col, choices);
+      FillKeywordChoices(cells, col, choices);
       break;
     case kRowDependency:
-      FillDependencyChoices(col, choices);
+      FillDependencyChoices(cells, col, choices);
       break;
     case kRowQualifier:
-      FillQualifierChoices(col, choices);
+      FillQualifierChoices(cells, col, choices);
       break;
     case kRowAlignment:
       for (const char* alignment : {"LEFT", "RIGHT", "CENTER"}) AddChoice(choices, alignment, false);
@@ -56,22 +60,24 @@ void CQueryGrid::FillComboBox(DWORD row, DWORD col) {
       break;
   }
   // In one go: quadratic entry by entry for a large vocabulary.
-  m_pListBox->ReplaceItems(std::move(choices));
+  list.ReplaceItems(std::move(choices));
 }
 
 // All that FillKeywordChoices reads besides the vocabulary, which does not change under the grid.
-std::string CQueryGrid::KeywordChoicesKey(ROWCOL col) {
-  const CGXStyle dependencyCell = GetComposedStyle(kRowDependency, col);
+std::string CQueryGrid::KeywordChoicesKey(CGXGridCore& cells, ROWCOL col) {
+  const CGXStyle dependencyCell = cells.GetComposedStyle(kRowDependency, col);
   const bool operatorColumn = dependencyCell.GetIncludeControl() && dependencyCell.GetControl() == kHotSpotControl;
   std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(m_pQueryServer));
   key += {m_nCustomizeMode != 0 ? 'C' : 'T', m_bBlockBased ? 'B' : 'D', operatorColumn ? 'O' : '-', '\x1f'};
   key += dependencyCell.GetValue().str();
-  for (const auto& entry : m_customCols) (key += '\x1f') += entry.first.str();
+  if (&cells == this) {
+    for (const auto& entry : m_customCols) (key += '\x1f') += entry.first.str();
+  }
   return key;
 }
 
-void CQueryGrid::FillKeywordChoices(ROWCOL col, std::vector<ListItem>& choices) {
-  const CGXStyle dependencyCell = GetComposedStyle(kRowDependency, col);
+void CQueryGrid::FillKeywordChoices(CGXGridCore& cells, ROWCOL col, std::vector<ListItem>& choices) {
+  const CGXStyle dependencyCell = cells.GetComposedStyle(kRowDependency, col);
   const CString dependency = dependencyCell.GetValue();
   const bool customize = m_nCustomizeMode != 0;
 
@@ -84,8 +90,9 @@ void CQueryGrid::FillKeywordChoices(ROWCOL col, std::vector<ListItem>& choices) 
     AddChoice(choices, keyword, !customize && m_pQueryServer->IsKeywordHighlighted(keyword, m_bBlockBased));
   }
 
-  // User-defined columns only while no dependency narrows the choice, and never inside one.
-  if (dependency.IsEmpty() && !customize) {
+  // User-defined columns only while no dependency narrows the choice, never inside one, and
+  // never where columns are shown expanded (a name there would not be expanded again).
+  if (dependency.IsEmpty() && !customize && &cells == this) {
     for (const auto& entry : m_customCols) AddChoice(choices, entry.first, false);
   }
 
@@ -95,14 +102,14 @@ void CQueryGrid::FillKeywordChoices(ROWCOL col, std::vector<ListItem>& choices) 
   }
 }
 
-void CQueryGrid::FillDependencyChoices(ROWCOL col, std::vector<ListItem>& choices) {
-  const CGXStyle keywordCell = GetComposedStyle(kRowKeyword, col);
+void CQueryGrid::FillDependencyChoices(CGXGridCore& cells, ROWCOL col, std::vector<ListItem>& choices) {
+  const CGXStyle keywordCell = cells.GetComposedStyle(kRowKeyword, col);
   const CString keyword = keywordCell.GetValue();
 
   if (keyword.IsEmpty()) {
     // Every keyword of the grid, repeats included.
-    for (ROWCOL c = kFirstReportCol; c <= GetColCount(); ++c) {
-      const CString text = GetValueRowCol(kRowKeyword, c);
+    for (ROWCOL c = kFirstReportCol; c <= cells.GetColCount(); ++c) {
+      const CString text = cells.GetValueRowCol(kRowKeyword, c);
       if (!text.IsEmpty()) AddChoice(choices, text, false);
     }
     return;
@@ -120,8 +127,8 @@ void CQueryGrid::FillDependencyChoices(ROWCOL col, std::vector<ListItem>& choice
   for (const std::string& choice : keywords) AddChoice(choices, choice, false);
 }
 
-void CQueryGrid::FillQualifierChoices(ROWCOL col, std::vector<ListItem>& choices) {
-  const CGXStyle keywordCell = GetComposedStyle(kRowKeyword, col);
+void CQueryGrid::FillQualifierChoices(CGXGridCore& cells, ROWCOL col, std::vector<ListItem>& choices) {
+  const CGXStyle keywordCell = cells.GetComposedStyle(kRowKeyword, col);
   const CString keyword = keywordCell.GetValue();
   if (keyword.IsEmpty()) return;
   if (IsOperatorMarker(keyword.view())) {

@@ -104,5 +104,11 @@ class CLayoutDlg : public CPropertyPage {
 
  private:
   CWnd* FindGridFrame() const;  // the template's static 1093 (the grid shares its id)
+  CWnd* FindHint() const;       // the static above the grid frame that says how to add a field
+  // In customize mode the grid and list 1016 reach down to where the hidden buttons ended,
+  // as far above the page's bottom edge as those buttons were.
+  void StretchDown();
   CWnd* m_pGridFrame = nullptr;
+  CWnd* m_pHint = nullptr;
+  LONG m_customizeMargin = 0;  // below the hidden buttons, in customize mode
 };

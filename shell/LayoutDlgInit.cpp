@@ -49,6 +49,7 @@ void CLayoutDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CLayoutDlg::OnInitDialog() {
   m_pGridFrame = FindGridFrame();  // before the grid takes the same id
+  m_pHint = FindHint();
   CPropertyPage::OnInitDialog();
   // Fields are dragged from both lists onto the grid as plain text.
   m_lstUserFields.EnableTextDrag(TRUE);
@@ -77,6 +78,17 @@ BOOL CLayoutDlg::OnInitDialog() {
 CWnd* CLayoutDlg::FindGridFrame() const {
   for (CWnd* child : Children())
     if (child->GetDlgCtrlID() == kGridId && child != m_pGrid) return child;
+  return nullptr;
+}
+
+CWnd* CLayoutDlg::FindHint() const {
+  if (!m_pGridFrame) return nullptr;
+  const CRect frame = m_pGridFrame->GetRectInParent();
+  for (CWnd* child : Children()) {
+    const CRect rect = child->GetRectInParent();
+    if (dynamic_cast<CStatic*>(child) && child != m_pGridFrame && rect.left == frame.left && rect.bottom <= frame.top)
+      return child;
+  }
   return nullptr;
 }
 
@@ -131,11 +143,20 @@ void CLayoutDlg::ApplyCustomizeMode() {
       control->EnableWindow(FALSE);
     }
   }
-  const LONG bottom = m_btnNewField.GetRectInParent().bottom;
-  CRect grid = m_pGrid->GetRectInParent();
-  m_pGrid->MoveWindow(int(grid.left), int(grid.top), int(grid.Width()), int(bottom - grid.top));
-  CRect list = m_lstStdFields.GetRectInParent();
-  m_lstStdFields.MoveWindow(int(list.left), int(list.top), int(list.Width()), int(bottom - list.top));
+  CRect client;
+  GetClientRect(&client);
+  m_customizeMargin = client.bottom - m_btnNewField.GetRectInParent().bottom;
+  StretchDown();
+}
+
+void CLayoutDlg::StretchDown() {
+  CRect client;
+  GetClientRect(&client);
+  const LONG bottom = client.bottom - m_customizeMargin;
+  for (CWnd* wnd : {static_cast<CWnd*>(m_pGrid), static_cast<CWnd*>(&m_lstStdFields)}) {
+    const CRect rect = wnd->GetRectInParent();
+    if (bottom > rect.top) wnd->MoveWindow(int(rect.left), int(rect.top), int(rect.Width()), int(bottom - rect.top));
+  }
 }
 
 void CLayoutDlg::OnSize(UINT type, int cx, int cy) {
@@ -143,7 +164,9 @@ void CLayoutDlg::OnSize(UINT type, int cx, int cy) {
   if (!m_hWnd || !m_pGrid || !m_pGrid->m_hWnd) return;
   CRect client;
   GetClientRect(&client);
-  for (CWnd* wnd : {m_pGridFrame, static_cast<CWnd*>(m_pGrid), static_cast<CWnd*>(m_pCaptionGrid)}) {
+  if (m_nCustomizeMode == 1) StretchDown();
+  // The hint takes the grid's width too, so that it wraps only when the page is narrow.
+  for (CWnd* wnd : {m_pGridFrame, static_cast<CWnd*>(m_pGrid), static_cast<CWnd*>(m_pCaptionGrid), m_pHint}) {
     if (!wnd || !wnd->m_hWnd) continue;
     const CRect rect = wnd->GetRectInParent();
     wnd->MoveWindow(int(rect.left), int(rect.top), int(client.right - rect.left), int(rect.Height()));

@@ -65,6 +65,11 @@ class CValidationGrid : public CGXGridWnd {
   // 1 when the query passes; 0 after showing its first problem (one message, OK button).
   int ValidateQueryData();
 
+  // Composing the current cell fills the drop-down list with that cell's choices, as the query
+  // grid offers them.
+  BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt = gxCopy,
+                      int nType = gxCellStyle) override;
+
   CQueryGrid* GetQueryGrid() const { return m_pQueryGrid; }
   CZRGridACListBox* GetListBox() const { return m_pListBox; }
 
@@ -98,4 +103,6 @@ class CValidationGrid : public CGXGridWnd {
   // Validation column -> the query-grid column it was copied from (0: none, or expanded).
   std::vector<unsigned long> m_sourceColumns;
   bool m_bOffScreen = false;
+  std::string m_heldChoices;     // what m_pListBox holds (see CQueryGrid::FillChoiceList)
+  bool m_fillingChoices = false;  // filling composes cells, which must not fill again
 };

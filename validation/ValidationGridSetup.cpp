@@ -1,4 +1,4 @@
-// CValidationGrid: construction and set-up.
+// CValidationGrid: construction, set-up and the choices of its drop-down cells.
 #include "celldialogs/PropFieldCtrl.h"
 #include "platform/grid/gxaccombo.h"
 #include "querygrid/QueryGrid.h"
@@ -87,4 +87,15 @@ void CValidationGrid::ApplyGridSettings() {
 
   SetFrozenRows(0);
   SetFrozenCols(1);
+}
+
+BOOL CValidationGrid::GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) {
+  const BOOL found = CGXGridWnd::GetStyleRowCol(nRow, nCol, style, mt, nType);
+  if (!found || nType != gxCellStyle || m_bOffScreen || !m_pQueryGrid || m_fillingChoices || nRow < kRowKeyword ||
+      nCol < kFirstReportCol || !IsCurrentCell(nRow, nCol))
+    return found;
+  m_fillingChoices = true;
+  m_pQueryGrid->FillChoiceList(*this, nRow, nCol, *m_pListBox, m_heldChoices);
+  m_fillingChoices = false;
+  return found;
 }

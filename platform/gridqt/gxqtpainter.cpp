@@ -15,6 +15,7 @@ namespace mirel::gridqt {
 namespace {
 
 constexpr int kTextPadding = 2;  // beyond the control's own margin, so text never touches a line
+constexpr int kTextTopPadding = 2;  // above text that hangs from the top of its cell
 const QColor kText(0x1e, 0x1e, 0x1e);
 const QColor kGreyText(0x8c, 0x8c, 0x8c);
 const QColor kButtonBorder(0xa3, 0xa3, 0xa3);
@@ -115,12 +116,19 @@ void GridPainter::DrawText(const RECT& rect, const CString& text, const CGXStyle
   area.adjust(kTextPadding, 0, -kTextPadding, 0);
   QString shown = ToQString(text);
   int flags = int(AlignmentOf(style));
+  if ((flags & Qt::AlignTop) && orientation == 0) area.adjust(0, kTextTopPadding, 0, 0);
+  const QFontMetrics metrics(font);
+  bool cutOff = false;
   if (wrap) {
     flags |= Qt::TextWordWrap;
+    const QRect needed = metrics.boundingRect(area, flags, shown);
+    cutOff = needed.height() > area.height() || needed.width() > area.width();
   } else {
     shown.replace(QLatin1Char('\n'), QLatin1Char(' ')).remove(QLatin1Char('\r'));
-    if (ellipsis) shown = QFontMetrics(font).elidedText(shown, Qt::ElideRight, area.width());
+    cutOff = metrics.horizontalAdvance(shown) > area.width();
+    if (ellipsis) shown = metrics.elidedText(shown, Qt::ElideRight, area.width());
   }
+  if (cutOff && m_cutOff) *m_cutOff = ToQString(text);
   m_painter.drawText(area, flags, shown);
   m_painter.restore();
 }

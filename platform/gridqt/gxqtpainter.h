@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QRect>
+#include <QString>
 
 #include "platform/grid/gxpainter.h"
 
@@ -24,6 +25,8 @@ class GridPainter final : public IGXPainter {
   void SetGreyText(bool grey) { m_greyText = grey; }
   // The button face held down by the mouse; a push button drawn there looks pressed.
   void SetPressedRect(std::optional<QRect> rect) { m_pressed = rect; }
+  // The whole of a text that does not fit where it is drawn goes to `sink` (null: nowhere).
+  void CollectCutOffText(QString* sink) { m_cutOff = sink; }
 
   void FillRect(const RECT& rect, COLORREF color) override;
   // Both end points are drawn.
@@ -40,6 +43,7 @@ class GridPainter final : public IGXPainter {
   QFont m_baseFont;
   bool m_greyText = false;
   std::optional<QRect> m_pressed;
+  QString* m_cutOff = nullptr;
 };
 
 }  // namespace mirel::gridqt

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPicture>
 #include <QPointer>
 #include <QScrollBar>
 #include <QToolTip>
@@ -357,10 +358,33 @@ bool GridView::ToolTipAt(const QPoint& pos, const QPoint& globalPos) {
   ROWCOL row = 0, col = 0;
   const int hit = m_grid->HitTest(ToPoint(pos), &row, &col);
   if (hit != GX_CELLHIT && hit != GX_HEADERHIT) return false;
-  const QString text = ToQString(m_grid->GetTooltipTextRowCol(row, col));
+  QString text = ToQString(m_grid->GetTooltipTextRowCol(row, col));
+  if (text.isEmpty()) text = CutOffTextOf(row, col);
   if (text.isEmpty()) return false;
   QToolTip::showText(globalPos, text, viewport(), CellRect(row, col));
   return true;
+}
+
+// The whole text of a cell that shows only part of it, drawn again where nobody sees it.
+QString GridView::CutOffTextOf(ROWCOL row, ROWCOL col) {
+  CGXRange block;
+  if (m_grid->GetCoveredCellsRowCol(row, col, block)) {
+    row = block.top;
+    col = block.left;
+  }
+  CGXControl* control = m_grid->GetControl(row, col);
+  const QRect rect = CellRect(row, col);
+  if (!control || rect.isEmpty() || (m_editor->IsActive() && m_editor->Row() == row && m_editor->Col() == col))
+    return QString();
+  CGXStyle style;
+  m_grid->ComposeStyleRowCol(row, col, &style);
+  QPicture unseen;
+  QPainter painter(&unseen);
+  GridPainter cellPainter(painter, font());
+  QString text;
+  cellPainter.CollectCutOffText(&text);
+  control->Draw(cellPainter, row, col, ToRect(rect), style);
+  return text;
 }
 
 bool GridView::DispatchKey(UINT virtualKey, Qt::KeyboardModifiers modifiers) {

@@ -102,6 +102,7 @@ class GridView final : public QAbstractScrollArea, private IGXGridObserver {
   void PaintCell(QPainter& painter, const GridGeometry& geometry, ROWCOL row, ROWCOL col, const QRect& rect);
   void PaintGridLines(QPainter& painter, ROWCOL row, ROWCOL col, const QRect& rect, bool header);
   bool ToolTipAt(const QPoint& pos, const QPoint& globalPos);
+  QString CutOffTextOf(ROWCOL row, ROWCOL col);
 
   // Mouse helpers (gxqtmouse.cpp).
   bool ColumnGripAt(const QPoint& pos, ROWCOL& col);

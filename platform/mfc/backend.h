@@ -38,6 +38,10 @@ enum class WndChange {
   Custom,      // kind-specific state (see the kind's own header)
 };
 
+// Why the focus moves. A move made with the keyboard shows the focus frame that keys bring; one
+// made by the program or the mouse does not.
+enum class FocusCause { Program, Tab, Backtab, Arrow };
+
 class IWindowPeer {
  public:
   virtual ~IWindowPeer() = default;

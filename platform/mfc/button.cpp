@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "platform/mfc/controls.h"
 
 BOOL CButton::Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
@@ -34,16 +32,9 @@ bool CButton::SimulateClick() {
   } else if (type == BS_AUTO3STATE) {
     SetCheck((m_check + 1) % 3);
   } else if (type == BS_AUTORADIOBUTTON) {
-    // The group runs from the last WS_GROUP window at or before this one to the next WS_GROUP.
-    if (CWnd* parent = GetParent()) {
-      const auto& siblings = parent->Children();
-      int first = int(std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
-      while (first > 0 && !(siblings[size_t(first)]->GetStyle() & WS_GROUP)) --first;
-      for (size_t i = size_t(first); i < siblings.size(); ++i) {
-        if (i != size_t(first) && (siblings[i]->GetStyle() & WS_GROUP)) break;
-        auto* radio = dynamic_cast<CButton*>(siblings[i]);
-        if (radio && radio != this && radio->GetButtonType() == BS_AUTORADIOBUTTON) radio->SetCheck(BST_UNCHECKED);
-      }
+    for (CWnd* member : GetGroup()) {
+      auto* radio = dynamic_cast<CButton*>(member);
+      if (radio && radio != this && radio->GetButtonType() == BS_AUTORADIOBUTTON) radio->SetCheck(BST_UNCHECKED);
     }
     SetCheck(BST_CHECKED);
   }

@@ -1,5 +1,6 @@
 #include "platform/mfc/dialog.h"
 
+#include <algorithm>
 #include <map>
 
 #include "platform/mfc/interaction.h"
@@ -278,11 +279,62 @@ BOOL CDialog::IsDialogMessage(MSG* msg) {
     }
     case VK_TAB: {
       if (code & DLGC_WANTTAB) return FALSE;
-      if (CWnd* next = GetNextDlgTabItem(focus, GetKeyState(int(VK_SHIFT)) < 0)) next->SetFocus();
+      const bool back = GetKeyState(int(VK_SHIFT)) < 0;
+      if (CWnd* next = NextTabStop(focus, back)) next->SetFocus(back ? mirel::FocusCause::Backtab : mirel::FocusCause::Tab);
+      return TRUE;
+    }
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN: {
+      if ((code & DLGC_WANTARROWS) || !(code & DLGC_BUTTON) || !focus->GetParent()) return FALSE;
+      MoveInGroup(*focus, key == VK_LEFT || key == VK_UP);
       return TRUE;
     }
     default: return FALSE;
   }
+}
+
+namespace {
+
+bool IsRadio(const CWnd* wnd) {
+  const auto* button = dynamic_cast<const CButton*>(wnd);
+  return button && button->IsRadioButton();
+}
+
+// The checked radio button of the group `radio` belongs to, or `radio` when none is checked.
+CWnd* CheckedOfGroup(CWnd* radio) {
+  for (CWnd* member : radio->GetGroup()) {
+    if (IsRadio(member) && static_cast<CButton*>(member)->GetCheck() == BST_CHECKED && member->CanTakeUserInput())
+      return member;
+  }
+  return radio;
+}
+
+}  // namespace
+
+// A radio group is one tab stop: Tab leaves the group and enters another at its checked button.
+CWnd* CDialog::NextTabStop(CWnd* focus, bool previous) const {
+  const std::vector<CWnd*> leaving = IsRadio(focus) ? focus->GetGroup() : std::vector<CWnd*>{};
+  CWnd* next = GetNextDlgTabItem(focus, previous);
+  for (CWnd* first = next; next && std::find(leaving.begin(), leaving.end(), next) != leaving.end();) {
+    next = GetNextDlgTabItem(next, previous);
+    if (next == first) return focus;  // nothing but the group
+  }
+  return IsRadio(next) ? CheckedOfGroup(next) : next;
+}
+
+// The arrow keys move among the buttons of a button's group; an automatic radio button is chosen
+// as it is reached.
+void CDialog::MoveInGroup(CWnd& focus, bool previous) {
+  CWnd* parent = focus.GetParent();
+  CWnd* next = parent->GetNextDlgGroupItem(&focus, previous);
+  while (next && next != &focus && !(next->OnGetDlgCode() & DLGC_BUTTON))
+    next = parent->GetNextDlgGroupItem(next, previous);
+  if (!next || next == &focus) return;
+  next->SetFocus(mirel::FocusCause::Arrow);
+  auto* radio = dynamic_cast<CButton*>(next);
+  if (radio && radio->GetButtonType() == BS_AUTORADIOBUTTON && radio->GetCheck() != BST_CHECKED) radio->SimulateClick();
 }
 
 void CDialog::GotoDlgCtrl(CWnd* control) {

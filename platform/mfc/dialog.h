@@ -46,7 +46,8 @@ class CDialog : public CWnd {
   // dialog that contains it.
   BOOL PreTranslateMessage(MSG* msg) override;
   // Esc: IDCANCEL; Enter: the default button's command (unless the focus takes Enter);
-  // Tab / Shift+Tab: the next tab stop; F1: help. Keys the focused control wants are left to it.
+  // Tab / Shift+Tab: the next tab stop, a radio group counting as one; the arrow keys on a
+  // button: the next button of its group; F1: help. Keys the focused control wants are left to it.
   BOOL IsDialogMessage(MSG* msg);
 
   void MapDialogRect(LPRECT rect) const;  // dialog units to pixels, with this dialog's font
@@ -79,6 +80,8 @@ class CDialog : public CWnd {
 
  private:
   void BuildControls();
+  CWnd* NextTabStop(CWnd* focus, bool previous) const;
+  static void MoveInGroup(CWnd& focus, bool previous);
   CRect ToPixels(const mirel::DlgRect& rect) const;
   std::unique_ptr<mirel::DialogTemplate> m_templateCopy;
   const mirel::DialogTemplate* m_template = nullptr;

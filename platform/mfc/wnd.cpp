@@ -9,6 +9,7 @@
 namespace {
 
 CWnd* g_focus = nullptr;
+mirel::FocusCause g_focusCause = mirel::FocusCause::Program;
 
 bool IsControlParent(const CWnd& wnd) {
   return (wnd.GetStyle() & WS_CHILD) && (wnd.GetExStyle() & WS_EX_CONTROLPARENT);
@@ -422,6 +423,16 @@ CWnd* CWnd::SetFocus() {
   return previous;
 }
 
+CWnd* CWnd::SetFocus(mirel::FocusCause cause) {
+  struct Restore {
+    ~Restore() { g_focusCause = mirel::FocusCause::Program; }
+  } restore;
+  g_focusCause = cause;
+  return SetFocus();
+}
+
+mirel::FocusCause CWnd::FocusMoveCause() { return g_focusCause; }
+
 void CWnd::PeerSetFocus() {
   CWnd* previous = g_focus;
   if (!m_hWnd || previous == this) return;
@@ -462,6 +473,29 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
     if (isStop(order[size_t(i)])) return order[size_t(i)];
   }
   return nullptr;
+}
+
+std::vector<CWnd*> CWnd::GetGroup() const {
+  if (!m_parent) return {const_cast<CWnd*>(this)};
+  const auto& siblings = m_parent->m_children;
+  auto first = std::find(siblings.begin(), siblings.end(), this);
+  if (first == siblings.end()) return {const_cast<CWnd*>(this)};
+  while (first != siblings.begin() && !((*first)->m_style & WS_GROUP)) --first;
+  auto last = first + 1;
+  while (last != siblings.end() && !((*last)->m_style & WS_GROUP)) ++last;
+  return {first, last};
+}
+
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* control, BOOL previous) const {
+  if (!control) return nullptr;
+  const std::vector<CWnd*> group = control->GetGroup();
+  const int n = int(group.size());
+  const int at = int(std::find(group.begin(), group.end(), control) - group.begin());
+  for (int step = 1; step < n; ++step) {
+    CWnd* candidate = group[size_t(previous ? ((at - step) % n + n) % n : (at + step) % n)];
+    if ((candidate->m_style & WS_VISIBLE) && !(candidate->m_style & WS_DISABLED)) return candidate;
+  }
+  return control;
 }
 
 // ---- painting -------------------------------------------------------------------------------------

@@ -121,9 +121,19 @@ class CWnd {
   // ---- keyboard focus and dialog navigation ---------------------------------------------------
   static CWnd* GetFocus();
   CWnd* SetFocus();  // the window that had the focus
+  // The same for a move the user made with keys.
+  CWnd* SetFocus(mirel::FocusCause cause);
+  // The cause of the focus move under way (Program outside SetFocus(cause)).
+  static mirel::FocusCause FocusMoveCause();
   // The next (or previous) tab stop after `control` among this window's descendants: visible,
   // enabled windows with WS_TABSTOP, entering child dialogs that are control parents, wrapping.
   CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const;
+  // The next (or previous) visible, enabled window of `control`'s group, wrapping; `control`
+  // itself when it is alone.
+  CWnd* GetNextDlgGroupItem(CWnd* control, BOOL previous = FALSE) const;
+  // This window's group among its siblings: from the last WS_GROUP window at or before it up to
+  // the next WS_GROUP window.
+  std::vector<CWnd*> GetGroup() const;
 
   // ---- painting -------------------------------------------------------------------------------
   void SetRedraw(BOOL redraw = TRUE);

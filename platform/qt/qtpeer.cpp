@@ -34,6 +34,16 @@ DropData DataOf(const QMimeData* mime) {
   return mime && mime->hasText() ? DropData(mime->text().toStdString()) : DropData();
 }
 
+// Qt shows the keyboard's focus frame on a window whose focus moved by a keyboard reason.
+Qt::FocusReason FocusReason(FocusCause cause) {
+  switch (cause) {
+    case FocusCause::Tab:
+    case FocusCause::Arrow: return Qt::TabFocusReason;
+    case FocusCause::Backtab: return Qt::BacktabFocusReason;
+    default: return Qt::OtherFocusReason;
+  }
+}
+
 }  // namespace
 
 QtPeer::QtPeer(CWnd& wnd, QWidget* widget) : m_wnd(&wnd), m_widget(widget) {
@@ -93,7 +103,7 @@ void QtPeer::OnModelChanged(WndChange what) {
         SyncGeometry();
         SyncVisible();
         break;
-      case WndChange::Focus: m_widget->setFocus(Qt::OtherFocusReason); break;
+      case WndChange::Focus: m_widget->setFocus(FocusReason(CWnd::FocusMoveCause())); break;
       case WndChange::Redraw:
         m_widget->setUpdatesEnabled(m_wnd->IsRedrawEnabled());
         if (m_wnd->IsRedrawEnabled()) m_widget->update();

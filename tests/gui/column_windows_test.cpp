@@ -94,6 +94,13 @@ TEST_F(ColumnWindows, EditorOnAShippedColumnScreenshot) {
     const QRect save = RectIn(window, d.GetDlgItem(CCustomColDlg::kSaveId));
     EXPECT_LE(window->height() - save.bottom(), CZRWinAPI::ConvertToCorrectDLU(20, 0));
     EXPECT_GE(window->height() - save.bottom(), CZRWinAPI::ConvertToCorrectDLU(4, 0));
+    // The sub-columns' grid and field list reach down to the buttons but for the page's margin.
+    CLayoutDlg& page = *dlg.GetPage();
+    for (const CWnd* filling : {static_cast<CWnd*>(page.GetGrid()), page.GetDlgItem(CLayoutDlg::kStdFieldsId)}) {
+      const int band = save.top() - RectIn(window, filling).bottom();
+      EXPECT_GT(band, 0);
+      EXPECT_LE(band, CZRWinAPI::ConvertToCorrectDLU(16, 0)) << "an empty band above the buttons";
+    }
     d.EndDialog(IDCANCEL);
   });
   EXPECT_EQ(editor.DoModal(), IDCANCEL);

@@ -8,7 +8,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
+#include <QRadioButton>
+#include <QStyleOption>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QLineEdit>
@@ -88,6 +91,13 @@ TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
           continue;
         EXPECT_FALSE(placed[i].second.intersects(placed[j].second)) << placed[i].first << " overlaps " << placed[j].first;
       }
+
+    // The hint above the grid reads as one line at the dialog's width.
+    for (const CWnd* child : page.Children()) {
+      const auto* hint = qobject_cast<const QLabel*>(mirel::qt::WidgetOf(child));
+      if (!hint || !hint->text().startsWith("Add a field")) continue;
+      EXPECT_GE(hint->contentsRect().width(), hint->fontMetrics().horizontalAdvance(hint->text())) << "no word alone";
+    }
 
     // The fixed height is the tracking height less caption and frame: it fits a small screen.
     EXPECT_EQ(window->height(), CZRWinAPI::ConvertToCorrectDLU(525, 0) - int(dlg.NonClientExtent().cy));
@@ -218,6 +228,68 @@ TEST(CreateTemplateWindow, TheKeysDesktopUsersPress) {
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("Parts list")) << "then Ctrl+S saves in place";
+    d.EndDialog(0);
+  });
+  dialog.DoModal();
+  EXPECT_EQ(script.PendingAnswers(), 0u);
+}
+
+// Tab shows where the keyboard is on push buttons, check boxes and radio buttons alike, and the
+// two structures are one stop, entered at the checked one; the arrow keys choose between them.
+TEST(CreateTemplateWindow, TabShowsTheFocusAndTakesTheStructureAsOneStop) {
+  guitest::Application();
+  mirel::qt::QtPlatform platform(false);
+  mirel::gridqt::RegisterGridPeer();
+  mirel::ScriptedInteraction script;
+  mirel::ScopedInteraction answers(script);
+  mirel::AddResourceModule(mirel::LibraryResources());
+  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
+  ASSERT_NE(queries, nullptr);
+  mirel::HostServer server(nullptr);
+  CTemplateFile file;
+  CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
+  script.AnswerDialog(CCreateTmpltDlg::IDD, [&](CDialog& d) {
+    QWidget* window = mirel::qt::WidgetOf(&d);
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    const auto widget = [&](int id) { return mirel::qt::WidgetOf(d.GetDlgItem(id)); };
+    const auto showsFocus = [](QWidget* w) {
+      QStyleOption option;
+      option.initFrom(w);
+      return w->hasFocus() && (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
+    };
+    using guitest::Press;
+    widget(CCreateTmpltDlg::kReportNameId)->setFocus(Qt::MouseFocusReason);
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kDesignBasedId))) << "the checked structure";
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kTitlePageId))) << "the next Tab leaves the group";
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kBrowseTitlePageId))) << "a push button";
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kRefDesAsRangeId))) << "a check box";
+    Press(Qt::Key_Up);
+    EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kBrowseTitlePageId))) << "the previous button, past the edit";
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kDesignBasedId))) << "back into the group";
+
+    Press(Qt::Key_Right);
+    auto* block = qobject_cast<QRadioButton*>(widget(CCreateTmpltDlg::kBlockBasedId));
+    ASSERT_NE(block, nullptr);
+    EXPECT_TRUE(showsFocus(block));
+    EXPECT_TRUE(block->isChecked()) << "an arrow chooses the structure it reaches";
+    EXPECT_FALSE(qobject_cast<QRadioButton*>(widget(CCreateTmpltDlg::kDesignBasedId))->isChecked());
+    EXPECT_TRUE(static_cast<CCreateTmpltDlg&>(d).GetLayoutDlg()->GetGrid()->GetBlockBased()) << "and the page hears of it";
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), widget(CCreateTmpltDlg::kReportNameId)) << "Shift+Tab leaves the group too";
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(showsFocus(block)) << "entered at the checked one";
+    Press(Qt::Key_Up);
+    EXPECT_TRUE(showsFocus(widget(CCreateTmpltDlg::kDesignBasedId)));
     d.EndDialog(0);
   });
   dialog.DoModal();
