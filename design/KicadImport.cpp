@@ -258,14 +258,20 @@ class Importer {
 
   // -- components ------------------------------------------------------------------------------
 
-  void ReadFields(Index comp, Component& c) {
+  // A component's child lists, found in one pass.
+  enum { kRef, kValue, kFootprint, kLibsource, kSheetpath, kFields, kDatasheet, kDescription, kVariants, kUnits, kHeads };
+  static constexpr std::array<std::string_view, kHeads> kComponentHeads{
+      "ref", "value", "footprint", "libsource", "sheetpath", "fields", "datasheet", "description", "variants", "units"};
+  using ComponentLists = std::array<Index, kHeads>;
+
+  void ReadFields(Index comp, const ComponentLists& lists, Component& c) {
     std::size_t count = 2;
-    m_t.Each(m_t.Child(comp, "fields"), "field", [&](Index) { ++count; });
+    m_t.Each(lists[kFields], "field", [&](Index) { ++count; });
     m_t.Each(comp, "property", [&](Index) { ++count; });
     c.fields.Reserve(count);
-    m_t.Each(m_t.Child(comp, "fields"), "field", [&](Index f) { c.fields.Set(Text(f, "name"), Clean(m_t.Atom(f))); });
-    for (const auto& [head, name] : {std::pair{"datasheet", "Datasheet"}, {"description", "Description"}})
-      if (const Index child = m_t.Child(comp, head); child != kNone && !c.fields.Find(name))
+    m_t.Each(lists[kFields], "field", [&](Index f) { c.fields.Set(Text(f, "name"), Clean(m_t.Atom(f))); });
+    for (const auto& [head, name] : {std::pair{kDatasheet, "Datasheet"}, {kDescription, "Description"}})
+      if (const Index child = lists[head]; child != kNone && !c.fields.Find(name))
         c.fields.Set(name, Clean(m_t.Atom(child)));
     bool dnp = false, excluded = false;
     m_t.Each(comp, "property", [&](Index p) {
@@ -280,8 +286,8 @@ class Importer {
     c.excludedFromBom = excluded;
   }
 
-  void ReadComponentVariants(Index comp, Component& c) {
-    m_t.Each(m_t.Child(comp, "variants"), "variant", [&](Index v) {
+  void ReadComponentVariants(Index variants, Component& c) {
+    m_t.Each(variants, "variant", [&](Index v) {
       const std::string name = Text(v, "name");
       if (name.empty()) return;
       AddVariant(name);
@@ -293,8 +299,7 @@ class Importer {
     });
   }
 
-  Index SheetOf(Index comp) const {
-    const Index sheetpath = m_t.Child(comp, "sheetpath");
+  Index SheetOf(Index comp, Index sheetpath) const {
     const std::string_view names = m_t.Text(sheetpath, "names");
     if (const auto it = m_sheetByPath.find(names.empty() ? "/" : names); it != m_sheetByPath.end()) return it->second;
     if (const auto it = m_sheetByStamps.find(m_t.Text(sheetpath, "tstamps")); it != m_sheetByStamps.end()) return it->second;
@@ -302,22 +307,25 @@ class Importer {
          "the component's sheet \"" + std::string(names) + "\" is not among the netlist's sheets");
   }
 
+  static constexpr std::array<std::string_view, 3> kLibsourceHeads{"lib", "part", "description"};
+
   void ReadComponent(Index comp) {
+    const ComponentLists lists = m_t.Children(comp, kComponentHeads);
     Component c;
-    c.refdes = Text(comp, "ref");
+    c.refdes = m_t.Atom(lists[kRef]);
     if (c.refdes.empty()) Fail(comp, "a component without a reference");
-    c.value = Clean(m_t.Text(comp, "value"));
-    c.footprint = Clean(m_t.Text(comp, "footprint"));
-    const Index libsource = m_t.Child(comp, "libsource");
-    c.part = PartFor(m_t.Text(libsource, "lib"), m_t.Text(libsource, "part"));
+    c.value = Clean(m_t.Atom(lists[kValue]));
+    c.footprint = Clean(m_t.Atom(lists[kFootprint]));
+    const auto [lib, partName, description] = m_t.Children(lists[kLibsource], kLibsourceHeads);
+    c.part = PartFor(m_t.Atom(lib), m_t.Atom(partName));
     Part& part = m_d.parts[c.part];
-    if (part.description.empty()) part.description = m_t.Text(libsource, "description");
-    c.sheet = SheetOf(comp);
+    if (part.description.empty()) part.description = m_t.Atom(description);
+    c.sheet = SheetOf(comp, lists[kSheetpath]);
     c.instance = m_d.sheets[c.sheet].instance;
-    ReadFields(comp, c);
-    ReadComponentVariants(comp, c);
+    ReadFields(comp, lists, c);
+    ReadComponentVariants(lists[kVariants], c);
     ApplyFitConventions(c, m_d.variants);
-    m_t.Each(m_t.Child(comp, "units"), "unit", [&](Index u) {
+    m_t.Each(lists[kUnits], "unit", [&](Index u) {
       m_t.Each(m_t.Child(u, "pins"), "pin", [&](Index pin) { AddPin(m_d.parts[c.part], Text(pin, "num"), "", ""); });
     });
 
@@ -333,6 +341,8 @@ class Importer {
 
   // -- nets ------------------------------------------------------------------------------------
 
+  static constexpr std::array<std::string_view, 4> kNodeHeads{"ref", "pin", "pinfunction", "pintype"};
+
   void ReadNet(Index n) {
     Net net;
     net.name = Text(n, "name");
@@ -344,7 +354,9 @@ class Importer {
     m_t.Each(n, "node", [&](Index) { ++count; });
     net.nodes.reserve(count);
     m_t.Each(n, "node", [&](Index node) {
-      NetNode nn{Text(node, "ref"), Text(node, "pin"), Clean(m_t.Text(node, "pinfunction")), Text(node, "pintype")};
+      const auto [ref, pinNumber, function, type] = m_t.Children(node, kNodeHeads);
+      NetNode nn{std::string(m_t.Atom(ref)), std::string(m_t.Atom(pinNumber)), Clean(m_t.Atom(function)),
+                 std::string(m_t.Atom(type))};
       const Index c = m_componentByRefdes.Find(nn.refdes, RefdesOf());
       if (c == NameIndex::kAbsent) Fail(node, "the net \"" + net.name + "\" names " + nn.refdes + ", which is no component");
       const Index pin = AddPin(m_d.parts[m_d.components[c].part], nn.pin, nn.pinFunction, nn.pinType);
