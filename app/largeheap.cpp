@@ -16,7 +16,7 @@ void PrepareHeapFor(std::uint64_t bytes) {
 #ifdef MIREL_HUGE_PAGES
   constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
   constexpr std::uint64_t kMost = std::uint64_t(1) << 30;
-  if (bytes < 4 * kHugePage) return;
+  if (bytes < 2 * kHugePage) return;
   if (bytes > kMost) bytes = kMost;
   // Everything from the one heap, which is never given back: large blocks mapped on their own
   // would miss the advice below, and a trimmed heap would grow again in small pages.
