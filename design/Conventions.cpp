@@ -104,23 +104,33 @@ NetType TypeOf(const Net& net) {
   return NetType::kSignal;
 }
 
-// Nets whose names differ only in a final P/N or +/-.
-void PairNets(Design& design, const std::unordered_map<std::string_view, Index>& byName) {
+// The last character of a differential partner's name, for a name ending in P, N, + or - (0 otherwise).
+char PartnerMark(std::string_view name) {
+  if (name.size() < 2) return 0;
+  switch (name.back()) {
+    case 'P': return 'N';
+    case 'N': return 'P';
+    case 'p': return 'n';
+    case 'n': return 'p';
+    case '+': return '-';
+    case '-': return '+';
+    default: return 0;
+  }
+}
+
+// Nets whose names differ only in a final P/N or +/-. Only such names are looked up, so only
+// they are indexed.
+void PairNets(Design& design) {
+  std::unordered_map<std::string_view, Index> candidates;  // views the nets' names
+  for (Index n = 0; n < design.nets.size(); ++n)
+    if (PartnerMark(design.nets[n].name)) candidates.emplace(design.nets[n].name, n);
   std::string other;
   for (Net& net : design.nets) {
-    if (net.type != NetType::kSignal || net.name.size() < 2) continue;
-    const char last = net.name.back();
-    char partner = 0;
-    if (last == 'P') partner = 'N';
-    else if (last == 'N') partner = 'P';
-    else if (last == 'p') partner = 'n';
-    else if (last == 'n') partner = 'p';
-    else if (last == '+') partner = '-';
-    else if (last == '-') partner = '+';
-    if (!partner) continue;
+    const char partner = PartnerMark(net.name);
+    if (net.type != NetType::kSignal || !partner) continue;
     other.assign(net.name, 0, net.name.size() - 1).push_back(partner);
-    const auto it = byName.find(other);
-    if (it != byName.end() && design.nets[it->second].type == NetType::kSignal) net.diffPair = other;
+    const auto it = candidates.find(other);
+    if (it != candidates.end() && design.nets[it->second].type == NetType::kSignal) net.diffPair = other;
   }
 }
 
@@ -184,17 +194,13 @@ PinType PinTypeFromKicad(std::string_view type) {
 }
 
 void DeriveNetValues(Design& design) {
-  std::unordered_map<std::string_view, Index> byName;  // views the nets' names
-  byName.reserve(design.nets.size());
-  for (Index n = 0; n < design.nets.size(); ++n) {
-    Net& net = design.nets[n];
+  for (Net& net : design.nets) {
     net.type = TypeOf(net);
     net.bus.clear();
     net.diffPair.clear();
     net.derived = true;
-    byName.emplace(net.name, n);
   }
-  PairNets(design, byName);
+  PairNets(design);
   GroupBuses(design);
 }
 

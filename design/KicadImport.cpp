@@ -52,7 +52,6 @@ class Importer {
     ReadHeader(m_t.Child(root, "design"));
     m_t.Each(m_t.Child(root, "variants"), "variant", [&](Index v) { AddVariant(std::string(m_t.Text(v, "name"))); });
     m_t.Each(m_t.Child(root, "libparts"), "libpart", [&](Index p) { ReadLibPart(p); });
-    Reserve(root);
     m_t.Each(m_t.Child(root, "components"), "comp", [&](Index c) { ReadComponent(c); });
     m_pinsOnNet.resize(m_d.components.size());
     m_t.Each(m_t.Child(root, "nets"), "net", [&](Index n) { ReadNet(n); });
@@ -93,17 +92,6 @@ class Importer {
     if (ec != std::errc() || end != text.data() + text.size())
       Fail(child == kNone ? list : child, "\"" + std::string(head) + "\" must be a whole number, found \"" + std::string(text) + "\"");
     return value;
-  }
-
-  void Reserve(Index root) {
-    std::size_t components = 0, nets = 0;
-    m_t.Each(m_t.Child(root, "components"), "comp", [&](Index) { ++components; });
-    m_t.Each(m_t.Child(root, "nets"), "net", [&](Index) { ++nets; });
-    m_d.components.reserve(components);
-    m_componentByRefdes.Reset(components);
-    m_pinsOnNet.reserve(components);
-    m_d.nets.reserve(nets);
-    m_netNames.Reset(nets);
   }
 
   void AddVariant(const std::string& name) {
