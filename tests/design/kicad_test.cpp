@@ -1,6 +1,9 @@
 // KiCad netlists: each convention pinned on a small netlist of our own, in both syntaxes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "design/DesignFile.h"
 #include "design/Kicad.h"
 
@@ -306,6 +309,19 @@ TEST(KicadNetlist, RefusesMalformedFilesWithLineAndColumn) {
     const std::string error = ErrorOf(c.text);
     EXPECT_EQ(error.substr(0, c.error.size()), c.error) << c.what << ": " << error;
   }
+}
+
+// A file one byte over the 64 MB ceiling (sparse: nothing is written) is refused before it is
+// read, its size rounded up so that the message does not contradict itself.
+TEST(KicadNetlist, RefusesAFileOverTheCeilingBeforeReadingIt) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "mirel-design-over-ceiling.net";
+  std::filesystem::remove(path);
+  { std::ofstream create(path); }
+  std::filesystem::resize_file(path, (std::uintmax_t(64) << 20) + 1);
+  const LoadResult result = ImportKicadNetlistFile(path.string());
+  std::filesystem::remove(path);
+  EXPECT_FALSE(result.design);
+  EXPECT_EQ(result.error, path.string() + ": is too large to be read as a design (65 MB; at most 64 MB)");
 }
 
 }  // namespace
