@@ -8,6 +8,8 @@
 namespace mirel::design {
 namespace {
 
+static_assert(NameIndex::kAbsent == kNone, "a name not found is kNone to the design's callers");
+
 constexpr std::array<std::pair<PinType, std::string_view>, 7> kPinTypes{{{PinType::kInput, "INPUT"},
                                                                          {PinType::kOutput, "OUTPUT"},
                                                                          {PinType::kBidirectional, "BIDIRECTIONAL"},
@@ -112,11 +114,12 @@ std::string Design::Link() {
     parts[p].components.clear();
     m_partByKey.emplace(parts[p].Key(), p);
   }
+  const auto netName = [&](Index n) -> std::string_view { return nets[n].name; };
+  const auto refdes = [&](Index c) -> std::string_view { return components[c].refdes; };
   m_netByName.Reset(nets.size());
-  for (Index n = 0; n < nets.size(); ++n) m_netByName.Insert(nets[n].name, n, [&](Index i) -> std::string_view { return nets[i].name; });
+  for (Index n = 0; n < nets.size(); ++n) m_netByName.Insert(nets[n].name, n, netName);
   m_componentByRefdes.Reset(components.size());
-  for (Index c = 0; c < components.size(); ++c)
-    m_componentByRefdes.Insert(components[c].refdes, c, [&](Index i) -> std::string_view { return components[i].refdes; });
+  for (Index c = 0; c < components.size(); ++c) m_componentByRefdes.Insert(components[c].refdes, c, refdes);
 
   for (Index i = 0; i < instances.size(); ++i) {
     Instance& instance = instances[i];

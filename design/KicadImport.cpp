@@ -3,9 +3,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "design/NameIndex.h"
-
 #include "design/Kicad.h"
+#include "design/NameIndex.h"
 #include "design/Text.h"
 #include "host/utf8.h"
 
