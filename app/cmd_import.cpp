@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "app/commands.h"
+#include "app/largeheap.h"
 #include "design/DesignFile.h"
 #include "design/Kicad.h"
 #include "design/Load.h"
@@ -26,6 +27,7 @@ bool ReadText(const std::string& path, std::string& text, std::string& error) {
 // The design with the options' additions, or error.
 std::optional<design::Design> Import(const ImportOptions& options, std::vector<std::string>& warnings,
                                      std::string& error) {
+  PrepareHeapFor(HeapForDesignFile(options.netlist));
   design::LoadResult loaded = design::ImportKicadNetlistFile(options.netlist);
   warnings = std::move(loaded.warnings);
   if (!loaded.design) {

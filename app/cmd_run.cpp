@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/commands.h"
+#include "app/largeheap.h"
 #include "design/Load.h"
 #include "design/Text.h"
 #include "host/atomicwrite.h"
@@ -73,6 +74,7 @@ int RunRun(const CommonOptions& options, RunArguments run) {
   int status = kExitOk;
   if (!LoadValid(*services, router, run, session, status)) return status;
 
+  PrepareHeapFor(HeapForDesignFile(run.designFile));
   design::LoadResult loaded = design::LoadDesignFile(run.designFile);
   for (const std::string& warning : loaded.warnings) PrintError("warning: " + warning);
   if (!loaded.design) {

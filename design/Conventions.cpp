@@ -1,6 +1,7 @@
 // How designers mark parts not fitted, KiCad's pin types, and the net values a netlist lacks.
 #include <array>
 #include <map>
+#include <unordered_map>
 
 #include "design/Kicad.h"
 #include "design/Text.h"
@@ -8,10 +9,19 @@
 namespace mirel::design {
 namespace {
 
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-  return upper;
+// Trim without a copy: the conventions look at every field of every component.
+std::string_view Trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool StartsNoCase(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() && EqualNoCase(text.substr(0, start.size()), start);
+}
+bool EndsNoCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && EqualNoCase(text.substr(text.size() - end.size()), end);
 }
 
 // A DNP field means "not fitted" unless it plainly says the opposite.
@@ -56,35 +66,37 @@ void ApplyConfig(Component& c, std::string_view config, std::vector<std::string>
   if (onlySome) c.fitted = false;
 }
 
-bool IsGroundName(const std::string& name) {
-  return name.starts_with("GND") || name.ends_with("GND") || name.starts_with("VSS") || name == "0V";
+// The name tests below see names without regard to case.
+bool IsGroundName(std::string_view name) {
+  return StartsNoCase(name, "GND") || EndsNoCase(name, "GND") || StartsNoCase(name, "VSS") || EqualNoCase(name, "0V");
 }
 
 bool IsDigitsThenV(std::string_view name) {  // 5V, 12V, 3V3
   std::size_t i = 0;
   while (i < name.size() && name[i] >= '0' && name[i] <= '9') ++i;
-  if (i == 0 || i == name.size() || name[i] != 'V') return false;
+  if (i == 0 || i == name.size() || (name[i] != 'V' && name[i] != 'v')) return false;
   for (++i; i < name.size(); ++i)
     if (name[i] < '0' || name[i] > '9') return false;
   return true;
 }
 
-bool IsPowerName(const std::string& name) {
+bool IsPowerName(std::string_view name) {
   // +3V3, +BATT, -12V, -VAA: a sign starts only supply names.
-  if (name.size() > 1 && (name[0] == '+' || (name[0] == '-' && ((name[1] >= '0' && name[1] <= '9') || name[1] == 'V'))))
+  if (name.size() > 1 &&
+      (name[0] == '+' || (name[0] == '-' && ((name[1] >= '0' && name[1] <= '9') || name[1] == 'V' || name[1] == 'v'))))
     return true;
   for (std::string_view prefix : {"VCC", "VDD", "VBUS", "VBAT"})
-    if (name.starts_with(prefix)) return true;
-  return name == "VIN" || IsDigitsThenV(name);
+    if (StartsNoCase(name, prefix)) return true;
+  return EqualNoCase(name, "VIN") || IsDigitsThenV(name);
 }
 
-std::string LocalName(const std::string& name) {
+std::string_view LocalName(std::string_view name) {
   const std::size_t slash = name.rfind('/');
-  return slash == std::string::npos ? name : name.substr(slash + 1);
+  return slash == std::string_view::npos ? name : name.substr(slash + 1);
 }
 
 NetType TypeOf(const Net& net) {
-  const std::string local = Upper(LocalName(net.name));
+  const std::string_view local = LocalName(net.name);
   if (IsGroundName(local)) return NetType::kGround;
   if (IsPowerName(local)) return NetType::kPower;
   for (const NetNode& node : net.nodes)
@@ -92,27 +104,38 @@ NetType TypeOf(const Net& net) {
   return NetType::kSignal;
 }
 
-// Nets whose names differ only in a final P/N or +/-.
-void PairNets(Design& design, const std::map<std::string, Index, std::less<>>& byName) {
+// The last character of a differential partner's name, for a name ending in P, N, + or - (0 otherwise).
+char PartnerMark(std::string_view name) {
+  if (name.size() < 2) return 0;
+  switch (name.back()) {
+    case 'P': return 'N';
+    case 'N': return 'P';
+    case 'p': return 'n';
+    case 'n': return 'p';
+    case '+': return '-';
+    case '-': return '+';
+    default: return 0;
+  }
+}
+
+// Nets whose names differ only in a final P/N or +/-. Only such names are looked up, so only
+// they are indexed.
+void PairNets(Design& design) {
+  std::unordered_map<std::string_view, Index> candidates;  // views the nets' names
+  for (Index n = 0; n < design.nets.size(); ++n)
+    if (PartnerMark(design.nets[n].name)) candidates.emplace(design.nets[n].name, n);
+  std::string other;
   for (Net& net : design.nets) {
-    if (net.type != NetType::kSignal || net.name.size() < 2) continue;
-    const char last = net.name.back();
-    char partner = 0;
-    if (last == 'P') partner = 'N';
-    else if (last == 'N') partner = 'P';
-    else if (last == 'p') partner = 'n';
-    else if (last == 'n') partner = 'p';
-    else if (last == '+') partner = '-';
-    else if (last == '-') partner = '+';
-    if (!partner) continue;
-    const std::string other = net.name.substr(0, net.name.size() - 1) + partner;
-    const auto it = byName.find(other);
-    if (it != byName.end() && design.nets[it->second].type == NetType::kSignal) net.diffPair = other;
+    const char partner = PartnerMark(net.name);
+    if (net.type != NetType::kSignal || !partner) continue;
+    other.assign(net.name, 0, net.name.size() - 1).push_back(partner);
+    const auto it = candidates.find(other);
+    if (it != candidates.end() && design.nets[it->second].type == NetType::kSignal) net.diffPair = other;
   }
 }
 
 // The stem of a name ending in digits ("/ADC3" -> "/ADC", "D_0" -> "D"), or "".
-std::string BusStem(const std::string& name) {
+std::string_view BusStem(std::string_view name) {
   std::size_t end = name.size();
   while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') --end;
   if (end == name.size() || end == 0) return {};
@@ -122,13 +145,13 @@ std::string BusStem(const std::string& name) {
 }
 
 void GroupBuses(Design& design) {
-  std::map<std::string, int, std::less<>> members;
+  std::unordered_map<std::string_view, int> members;  // stems view the nets' names
   for (const Net& net : design.nets)
     if (net.type == NetType::kSignal)
-      if (const std::string stem = BusStem(net.name); !stem.empty()) ++members[stem];
+      if (const std::string_view stem = BusStem(net.name); !stem.empty()) ++members[stem];
   for (Net& net : design.nets) {
     if (net.type != NetType::kSignal) continue;
-    const std::string stem = BusStem(net.name);
+    const std::string_view stem = BusStem(net.name);
     if (!stem.empty() && members[stem] >= 2) net.bus = stem;
   }
 }
@@ -136,7 +159,7 @@ void GroupBuses(Design& design) {
 }  // namespace
 
 bool IsNotFittedWord(std::string_view text) {
-  const std::string trimmed = Trim(text);
+  const std::string_view trimmed = Trimmed(text);
   for (std::string_view word : {"DNP", "DNF", "DNI", "NF", "NOFIT", "do not fit", "do not populate"})
     if (EqualNoCase(trimmed, word)) return true;
   return false;
@@ -146,7 +169,7 @@ void ApplyFitConventions(Component& c, std::vector<std::string>& variants) {
   if (IsNotFittedWord(c.value)) c.fitted = false;
   for (const auto& [name, value] : c.fields.Entries()) {
     if (EqualNoCase(name, "DNP")) {
-      if (!Trim(value).empty() && !SaysNo(Trim(value))) c.fitted = false;
+      if (!Trimmed(value).empty() && !SaysNo(Trimmed(value))) c.fitted = false;
     } else if (EqualNoCase(name, "Config")) {
       ApplyConfig(c, value, variants);
     } else if (IsNotFittedWord(value)) {
@@ -171,16 +194,13 @@ PinType PinTypeFromKicad(std::string_view type) {
 }
 
 void DeriveNetValues(Design& design) {
-  std::map<std::string, Index, std::less<>> byName;
-  for (Index n = 0; n < design.nets.size(); ++n) {
-    Net& net = design.nets[n];
+  for (Net& net : design.nets) {
     net.type = TypeOf(net);
     net.bus.clear();
     net.diffPair.clear();
     net.derived = true;
-    byName.emplace(net.name, n);
   }
-  PairNets(design, byName);
+  PairNets(design);
   GroupBuses(design);
 }
 

@@ -8,6 +8,8 @@
 namespace mirel::design {
 namespace {
 
+static_assert(NameIndex::kAbsent == kNone, "a name not found is kNone to the design's callers");
+
 constexpr std::array<std::pair<PinType, std::string_view>, 7> kPinTypes{{{PinType::kInput, "INPUT"},
                                                                          {PinType::kOutput, "OUTPUT"},
                                                                          {PinType::kBidirectional, "BIDIRECTIONAL"},
@@ -90,15 +92,10 @@ const std::vector<std::string>& FieldMap::Names(std::string_view key) const {
 void FieldMap::Set(const std::string& key, std::vector<std::string> names) { m_given[key] = std::move(names); }
 
 std::string Design::Link() {
-  m_componentByRefdes.clear();
-  m_netByName.clear();
   m_blockByName.clear();
   m_instanceByPath.clear();
   m_partByKey.clear();
   m_sheetByNumber.clear();
-  pins.clear();
-  m_componentByRefdes.reserve(components.size());
-  m_netByName.reserve(nets.size());
   for (Index b = 0; b < blocks.size(); ++b) {
     blocks[b].instances.clear();
     m_blockByName.emplace(blocks[b].name, b);
@@ -117,8 +114,12 @@ std::string Design::Link() {
     parts[p].components.clear();
     m_partByKey.emplace(parts[p].Key(), p);
   }
-  for (Index n = 0; n < nets.size(); ++n) m_netByName.emplace(nets[n].name, n);
-  for (Index c = 0; c < components.size(); ++c) m_componentByRefdes.emplace(components[c].refdes, c);
+  const auto netName = [&](Index n) -> std::string_view { return nets[n].name; };
+  const auto refdes = [&](Index c) -> std::string_view { return components[c].refdes; };
+  m_netByName.Reset(nets.size());
+  for (Index n = 0; n < nets.size(); ++n) m_netByName.Insert(nets[n].name, n, netName);
+  m_componentByRefdes.Reset(components.size());
+  for (Index c = 0; c < components.size(); ++c) m_componentByRefdes.Insert(components[c].refdes, c, refdes);
 
   for (Index i = 0; i < instances.size(); ++i) {
     Instance& instance = instances[i];
@@ -136,6 +137,16 @@ std::string Design::Link() {
     if (sheets[s].instance >= instances.size()) return Path("sheets", s, "instance");
     instances[sheets[s].instance].sheets.push_back(s);
   }
+  if (const std::string where = LinkComponents(); !where.empty()) return where;
+  return LinkNets();
+}
+
+std::string Design::LinkComponents() {
+  std::size_t pinCount = 0;
+  for (const Component& component : components)
+    if (component.part < parts.size()) pinCount += parts[component.part].pins.size();
+  pins.clear();
+  pins.reserve(pinCount);
   for (Index c = 0; c < components.size(); ++c) {
     Component& component = components[c];
     if (component.instance >= instances.size()) return Path("components", c, "instance");
@@ -144,28 +155,34 @@ std::string Design::Link() {
     instances[component.instance].components.push_back(c);
     sheets[component.sheet].components.push_back(c);
     parts[component.part].components.push_back(c);
-    component.pins.clear();
-    for (Index p = 0; p < parts[component.part].pins.size(); ++p) {
-      component.pins.push_back(Index(pins.size()));
+    const std::size_t partPins = parts[component.part].pins.size();
+    component.pins.resize(partPins);
+    for (Index p = 0; p < partPins; ++p) {
+      component.pins[p] = Index(pins.size());
       pins.push_back(Pin{c, p, kNone});
     }
   }
+  return {};
+}
+
+std::string Design::LinkNets() {
   for (Index n = 0; n < nets.size(); ++n) {
     Net& net = nets[n];
     net.pins.clear();
+    net.pins.reserve(net.nodes.size());
     net.diffPartner = net.diffPair.empty() ? kNone : FindNet(net.diffPair);
     if (!net.diffPair.empty() && net.diffPartner == kNone) return Path("nets", n, "diffPair");
     for (std::size_t k = 0; k < net.nodes.size(); ++k) {
-      const std::string where = "nodes/" + std::to_string(k) + "/";
+      const auto where = [&](const char* key) { return Path("nets", n, "nodes/" + std::to_string(k) + "/" + key); };
       const Index c = FindComponent(net.nodes[k].refdes);
-      if (c == kNone) return Path("nets", n, where + "refdes");
+      if (c == kNone) return where("refdes");
       const Component& component = components[c];
       const std::vector<PartPin>& partPins = parts[component.part].pins;
       Index found = kNone;
       for (Index p = 0; p < partPins.size() && found == kNone; ++p)
         if (partPins[p].number == net.nodes[k].pin) found = component.pins[p];
-      if (found == kNone) return Path("nets", n, where + "pin");
-      if (pins[found].net != kNone) return Path("nets", n, where + "pin");  // one pin, one net
+      if (found == kNone) return where("pin");
+      if (pins[found].net != kNone) return where("pin");  // one pin, one net
       pins[found].net = n;
       net.pins.push_back(found);
     }
@@ -173,8 +190,12 @@ std::string Design::Link() {
   return {};
 }
 
-Index Design::FindComponent(std::string_view refdes) const { return Lookup(m_componentByRefdes, refdes); }
-Index Design::FindNet(std::string_view name) const { return Lookup(m_netByName, name); }
+Index Design::FindComponent(std::string_view refdes) const {
+  return m_componentByRefdes.Find(refdes, [&](Index c) -> std::string_view { return components[c].refdes; });
+}
+Index Design::FindNet(std::string_view name) const {
+  return m_netByName.Find(name, [&](Index n) -> std::string_view { return nets[n].name; });
+}
 Index Design::FindBlock(std::string_view name) const { return Lookup(m_blockByName, name); }
 Index Design::FindInstance(std::string_view path) const { return Lookup(m_instanceByPath, path); }
 Index Design::FindSheet(int number) const { return Lookup(m_sheetByNumber, number); }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "design/Fields.h"
+#include "design/NameIndex.h"
 
 namespace mirel::design {
 
@@ -184,12 +185,14 @@ class Design {
   std::string_view MappedField(const Component& component, std::string_view key, std::string_view variant) const;
 
  private:
+  std::string LinkComponents();  // makes the pins; "" or the path that does not resolve
+  std::string LinkNets();
   struct TextHash {  // lets the look-ups take a string_view without making a string
     using is_transparent = void;
     std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
   };
-  std::unordered_map<std::string, Index, TextHash, std::equal_to<>> m_componentByRefdes, m_netByName, m_blockByName,
-      m_instanceByPath, m_partByKey;
+  NameIndex m_componentByRefdes, m_netByName;
+  std::unordered_map<std::string, Index, TextHash, std::equal_to<>> m_blockByName, m_instanceByPath, m_partByKey;
   std::unordered_map<int, Index> m_sheetByNumber;
 };
 

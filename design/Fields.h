@@ -19,6 +19,7 @@ class Fields {
   // Replaces the value of an existing name (keeping its spelling), or appends the pair.
   void Set(std::string name, std::string value);
   bool Remove(std::string_view name);
+  void Reserve(std::size_t count) { m_entries.reserve(count); }
 
   const std::vector<Entry>& Entries() const { return m_entries; }
   bool Empty() const { return m_entries.empty(); }

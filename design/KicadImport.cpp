@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "design/Kicad.h"
+#include "design/NameIndex.h"
 #include "design/Text.h"
 #include "host/utf8.h"
 
@@ -50,9 +51,8 @@ class Importer {
     ReadHeader(m_t.Child(root, "design"));
     m_t.Each(m_t.Child(root, "variants"), "variant", [&](Index v) { AddVariant(std::string(m_t.Text(v, "name"))); });
     m_t.Each(m_t.Child(root, "libparts"), "libpart", [&](Index p) { ReadLibPart(p); });
-    Reserve(root);
     m_t.Each(m_t.Child(root, "components"), "comp", [&](Index c) { ReadComponent(c); });
-    m_pinOnNet.resize(m_d.components.size());
+    m_pinsOnNet.resize(m_d.components.size());
     m_t.Each(m_t.Child(root, "nets"), "net", [&](Index n) { ReadNet(n); });
     DeriveNetValues(m_d);
     if (const std::string where = m_d.Link(); !where.empty())
@@ -63,6 +63,14 @@ class Importer {
   std::vector<std::string> warnings;
 
  private:
+  // How the name indexes read a position's name.
+  auto RefdesOf() const {
+    return [this](Index c) -> std::string_view { return m_d.components[c].refdes; };
+  }
+  auto NetNameOf() const {
+    return [this](Index n) -> std::string_view { return m_d.nets[n].name; };
+  }
+
   [[noreturn]] void Fail(Index node, const std::string& what) const {
     const TextPosition pos = PositionOf(m_text, node == kNone ? 0 : m_t[node].offset);
     throw ImportError("line " + std::to_string(pos.line) + ", column " + std::to_string(pos.column) + ": " + what);
@@ -83,16 +91,6 @@ class Importer {
     if (ec != std::errc() || end != text.data() + text.size())
       Fail(child == kNone ? list : child, "\"" + std::string(head) + "\" must be a whole number, found \"" + std::string(text) + "\"");
     return value;
-  }
-
-  void Reserve(Index root) {
-    std::size_t components = 0, nets = 0;
-    m_t.Each(m_t.Child(root, "components"), "comp", [&](Index) { ++components; });
-    m_t.Each(m_t.Child(root, "nets"), "net", [&](Index) { ++nets; });
-    m_d.components.reserve(components);
-    m_componentByRefdes.reserve(components);
-    m_d.nets.reserve(nets);
-    m_netNames.reserve(nets);
   }
 
   void AddVariant(const std::string& name) {
@@ -176,26 +174,26 @@ class Importer {
   }
 
   void ReadSheet(Index s) {
-    const std::string path = Text(s, "name").empty() ? "/" : Text(s, "name");
+    const std::string_view path = m_t.Text(s, "name").empty() ? "/" : m_t.Text(s, "name");
     const Fields title = TitleBlock(s);
     std::string file = Text(m_t.Child(s, "title_block"), "source");
     if (file.empty()) file = path == "/" ? m_d.path : LastSegment(path);
-    if (m_sheetByPath.count(path)) Fail(s, "the sheet \"" + path + "\" is given twice");
-    const Index instance = InstanceFor(path, BlockFor(file, title));
+    if (m_sheetByPath.count(path)) Fail(s, "the sheet \"" + std::string(path) + "\" is given twice");
+    const Index instance = InstanceFor(std::string(path), BlockFor(file, title));
     std::string sheetTitle(title.Get("DESIGN_TITLE"));
     if (sheetTitle.empty()) sheetTitle = path == "/" ? m_d.name : LastSegment(path);
     const int number = Number(s, "number");
     for (const Sheet& other : m_d.sheets)
       if (other.number == number) Fail(s, "the sheet number " + std::to_string(number) + " is given twice");
     m_sheetByPath[path] = Index(m_d.sheets.size());
-    m_sheetByStamps[Text(s, "tstamps")] = Index(m_d.sheets.size());
+    m_sheetByStamps[m_t.Text(s, "tstamps")] = Index(m_d.sheets.size());
     m_d.sheets.push_back(Sheet{number, sheetTitle, instance, {}});
   }
 
   // -- libparts --------------------------------------------------------------------------------
 
   // A pin the part lacks is added; one it has takes a name or type it lacked. Gives its index.
-  Index AddPin(Part& part, std::string number, std::string_view name, std::string_view type) {
+  Index AddPin(Part& part, std::string_view number, std::string_view name, std::string_view type) {
     for (Index p = 0; p < part.pins.size(); ++p) {
       PartPin& pin = part.pins[p];
       if (pin.number != number) continue;
@@ -204,7 +202,7 @@ class Importer {
       return p;
     }
     PartPin pin;
-    pin.number = std::move(number);
+    pin.number = number;
     pin.name = Clean(name);
     SetType(pin, type);
     part.pins.push_back(std::move(pin));
@@ -222,14 +220,14 @@ class Importer {
     return upper;
   }
 
-  Index PartFor(const std::string& library, const std::string& name) {
-    const std::string key = library + ":" + name;
-    if (const auto it = m_partByKey.find(key); it != m_partByKey.end()) return it->second;
+  Index PartFor(std::string_view library, std::string_view name) {
+    m_key.assign(library).append(1, ':').append(name);
+    if (const auto it = m_partByKey.find(m_key); it != m_partByKey.end()) return it->second;
     Part part;
     part.library = library;
     part.name = name;
     m_d.parts.push_back(std::move(part));
-    return m_partByKey[key] = Index(m_d.parts.size() - 1);
+    return m_partByKey[m_key] = Index(m_d.parts.size() - 1);
   }
 
   void ReadLibPart(Index p) {
@@ -247,26 +245,36 @@ class Importer {
 
   // -- components ------------------------------------------------------------------------------
 
-  void ReadFields(Index comp, Component& c) {
-    m_t.Each(m_t.Child(comp, "fields"), "field", [&](Index f) { c.fields.Set(Text(f, "name"), Clean(m_t.Atom(f))); });
-    for (const auto& [head, name] : {std::pair{"datasheet", "Datasheet"}, {"description", "Description"}})
-      if (const Index child = m_t.Child(comp, head); child != kNone && !c.fields.Find(name))
+  // A component's child lists, found in one pass.
+  enum { kRef, kValue, kFootprint, kLibsource, kSheetpath, kFields, kDatasheet, kDescription, kVariants, kUnits, kHeads };
+  static constexpr std::array<std::string_view, kHeads> kComponentHeads{
+      "ref", "value", "footprint", "libsource", "sheetpath", "fields", "datasheet", "description", "variants", "units"};
+  using ComponentLists = std::array<Index, kHeads>;
+
+  void ReadFields(Index comp, const ComponentLists& lists, Component& c) {
+    std::size_t count = 2;
+    m_t.Each(lists[kFields], "field", [&](Index) { ++count; });
+    m_t.Each(comp, "property", [&](Index) { ++count; });
+    c.fields.Reserve(count);
+    m_t.Each(lists[kFields], "field", [&](Index f) { c.fields.Set(Text(f, "name"), Clean(m_t.Atom(f))); });
+    for (const auto& [head, name] : {std::pair{kDatasheet, "Datasheet"}, {kDescription, "Description"}})
+      if (const Index child = lists[head]; child != kNone && !c.fields.Find(name))
         c.fields.Set(name, Clean(m_t.Atom(child)));
     bool dnp = false, excluded = false;
     m_t.Each(comp, "property", [&](Index p) {
-      const std::string name = Text(p, "name");
+      const std::string_view name = m_t.Text(p, "name");
       const std::string_view value = m_t.Text(p, "value");
       // KiCad's own flags are the model's fitted and excludedFromBom, not fields.
       if (name == "dnp") dnp = value != "0";
       else if (name == "exclude_from_bom") excluded = value != "0";
-      else if (!c.fields.Find(name)) c.fields.Set(name, Clean(value));
+      else if (!c.fields.Find(name)) c.fields.Set(std::string(name), Clean(value));
     });
     c.fitted = !dnp;
     c.excludedFromBom = excluded;
   }
 
-  void ReadComponentVariants(Index comp, Component& c) {
-    m_t.Each(m_t.Child(comp, "variants"), "variant", [&](Index v) {
+  void ReadComponentVariants(Index variants, Component& c) {
+    m_t.Each(variants, "variant", [&](Index v) {
       const std::string name = Text(v, "name");
       if (name.empty()) return;
       AddVariant(name);
@@ -278,37 +286,40 @@ class Importer {
     });
   }
 
-  Index SheetOf(Index comp) const {
-    const Index sheetpath = m_t.Child(comp, "sheetpath");
-    const std::string names = Text(sheetpath, "names");
+  Index SheetOf(Index comp, Index sheetpath) const {
+    const std::string_view names = m_t.Text(sheetpath, "names");
     if (const auto it = m_sheetByPath.find(names.empty() ? "/" : names); it != m_sheetByPath.end()) return it->second;
-    if (const auto it = m_sheetByStamps.find(Text(sheetpath, "tstamps")); it != m_sheetByStamps.end()) return it->second;
-    Fail(sheetpath == kNone ? comp : sheetpath, "the component's sheet \"" + names + "\" is not among the netlist's sheets");
+    if (const auto it = m_sheetByStamps.find(m_t.Text(sheetpath, "tstamps")); it != m_sheetByStamps.end()) return it->second;
+    Fail(sheetpath == kNone ? comp : sheetpath,
+         "the component's sheet \"" + std::string(names) + "\" is not among the netlist's sheets");
   }
 
+  static constexpr std::array<std::string_view, 3> kLibsourceHeads{"lib", "part", "description"};
+
   void ReadComponent(Index comp) {
+    const ComponentLists lists = m_t.Children(comp, kComponentHeads);
     Component c;
-    c.refdes = Text(comp, "ref");
+    c.refdes = m_t.Atom(lists[kRef]);
     if (c.refdes.empty()) Fail(comp, "a component without a reference");
-    c.value = Clean(m_t.Text(comp, "value"));
-    c.footprint = Clean(m_t.Text(comp, "footprint"));
-    const Index libsource = m_t.Child(comp, "libsource");
-    c.part = PartFor(Text(libsource, "lib"), Text(libsource, "part"));
+    c.value = Clean(m_t.Atom(lists[kValue]));
+    c.footprint = Clean(m_t.Atom(lists[kFootprint]));
+    const auto [lib, partName, description] = m_t.Children(lists[kLibsource], kLibsourceHeads);
+    c.part = PartFor(m_t.Atom(lib), m_t.Atom(partName));
     Part& part = m_d.parts[c.part];
-    if (part.description.empty()) part.description = Text(libsource, "description");
-    c.sheet = SheetOf(comp);
+    if (part.description.empty()) part.description = m_t.Atom(description);
+    c.sheet = SheetOf(comp, lists[kSheetpath]);
     c.instance = m_d.sheets[c.sheet].instance;
-    ReadFields(comp, c);
-    ReadComponentVariants(comp, c);
+    ReadFields(comp, lists, c);
+    ReadComponentVariants(lists[kVariants], c);
     ApplyFitConventions(c, m_d.variants);
-    m_t.Each(m_t.Child(comp, "units"), "unit", [&](Index u) {
+    m_t.Each(lists[kUnits], "unit", [&](Index u) {
       m_t.Each(m_t.Child(u, "pins"), "pin", [&](Index pin) { AddPin(m_d.parts[c.part], Text(pin, "num"), "", ""); });
     });
 
-    const auto [it, added] = m_componentByRefdes.emplace(c.refdes, Index(m_d.components.size()));
-    if (!added) {
+    const Index earlier = m_componentByRefdes.Insert(c.refdes, Index(m_d.components.size()), RefdesOf());
+    if (earlier != NameIndex::kAbsent) {
       // A symbol's units listed one by one are one component; anything else is a real clash.
-      const Component& first = m_d.components[it->second];
+      const Component& first = m_d.components[earlier];
       if (first.part == c.part && first.value == c.value) return;
       Fail(comp, "the reference " + c.refdes + " is given twice");
     }
@@ -317,33 +328,52 @@ class Importer {
 
   // -- nets ------------------------------------------------------------------------------------
 
+  static constexpr std::array<std::string_view, 4> kNodeHeads{"ref", "pin", "pinfunction", "pintype"};
+
   void ReadNet(Index n) {
     Net net;
     net.name = Text(n, "name");
     net.netClass = Text(n, "class");
     if (net.name.empty()) net.name = "Net-" + Text(n, "code");
-    if (!m_netNames.emplace(net.name).second) Fail(n, "the net \"" + net.name + "\" is given twice");
+    if (m_netNames.Insert(net.name, Index(m_d.nets.size()), NetNameOf()) != NameIndex::kAbsent)
+      Fail(n, "the net \"" + net.name + "\" is given twice");
+    std::size_t count = 0;
+    m_t.Each(n, "node", [&](Index) { ++count; });
+    net.nodes.reserve(count);
     m_t.Each(n, "node", [&](Index node) {
-      NetNode nn{Text(node, "ref"), Text(node, "pin"), Clean(m_t.Text(node, "pinfunction")), Text(node, "pintype")};
-      const auto c = m_componentByRefdes.find(nn.refdes);
-      if (c == m_componentByRefdes.end()) Fail(node, "the net \"" + net.name + "\" names " + nn.refdes + ", which is no component");
-      const Index pin = AddPin(m_d.parts[m_d.components[c->second].part], nn.pin, nn.pinFunction, nn.pinType);
-      std::vector<bool>& onNet = m_pinOnNet[c->second];
-      if (onNet.size() <= pin) onNet.resize(pin + 1);
-      if (onNet[pin]) Fail(node, "the pin " + nn.refdes + "." + nn.pin + " is on two nets");
-      onNet[pin] = true;
+      const auto [ref, pinNumber, function, type] = m_t.Children(node, kNodeHeads);
+      NetNode nn{std::string(m_t.Atom(ref)), std::string(m_t.Atom(pinNumber)), Clean(m_t.Atom(function)),
+                 std::string(m_t.Atom(type))};
+      const Index c = m_componentByRefdes.Find(nn.refdes, RefdesOf());
+      if (c == NameIndex::kAbsent) Fail(node, "the net \"" + net.name + "\" names " + nn.refdes + ", which is no component");
+      const Index pin = AddPin(m_d.parts[m_d.components[c].part], nn.pin, nn.pinFunction, nn.pinType);
+      if (!MarkOnNet(c, pin)) Fail(node, "the pin " + nn.refdes + "." + nn.pin + " is on two nets");
       net.nodes.push_back(std::move(nn));
     });
     m_d.nets.push_back(std::move(net));
+  }
+
+  // False when the pin is on a net already.
+  bool MarkOnNet(Index component, Index pin) {
+    if (pin < 64) {
+      const std::uint64_t bit = std::uint64_t(1) << pin;
+      const bool was = m_pinsOnNet[component] & bit;
+      m_pinsOnNet[component] |= bit;
+      return !was;
+    }
+    return m_higherPinsOnNet.insert(std::uint64_t(component) << 32 | pin).second;
   }
 
   const Tree& m_t;
   std::string_view m_text;
   const std::string& m_name;
   Design m_d;
-  std::unordered_map<std::string, Index> m_instanceByPath, m_sheetByPath, m_sheetByStamps, m_partByKey, m_componentByRefdes;
-  std::unordered_set<std::string> m_netNames;
-  std::vector<std::vector<bool>> m_pinOnNet;  // per component, per part pin
+  std::unordered_map<std::string, Index> m_instanceByPath, m_partByKey;
+  std::unordered_map<std::string_view, Index> m_sheetByPath, m_sheetByStamps;  // view the tree
+  std::string m_key;  // PartFor's key, kept to spare an allocation per component
+  NameIndex m_componentByRefdes, m_netNames;
+  std::vector<std::uint64_t> m_pinsOnNet;  // per component: its first 64 part pins
+  std::unordered_set<std::uint64_t> m_higherPinsOnNet;  // component << 32 | pin, for the others
 };
 
 }  // namespace

@@ -28,8 +28,9 @@ bool ReadWhole(const std::string& path, std::string& text, std::string& error) {
     return false;
   }
   if (std::uint64_t(st.st_size) > kMaxFileSize) {
-    error = path + ": is too large to be read as a design (" + std::to_string(st.st_size / (1024 * 1024)) +
-            " MB; at most 64 MB)";
+    // Rounded up: a file just over the ceiling must not read as "64 MB; at most 64 MB".
+    const std::uint64_t megabytes = (std::uint64_t(st.st_size) + (1 << 20) - 1) >> 20;
+    error = path + ": is too large to be read as a design (" + std::to_string(megabytes) + " MB; at most 64 MB)";
     return false;
   }
   std::ifstream in(path, std::ios::binary);

@@ -3,6 +3,7 @@
 // `(comp (ref "R1") (value "4k7"))` and the XML `<comp ref="R1"><value>4k7</value></comp>` give
 // the same tree (an XML attribute is a list of its name and one atom, an element's text an atom).
 // Texts view the source (or, unescaped, the tree's own storage): the source must outlive the tree.
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -37,6 +38,25 @@ class Tree {
   std::string_view Atom(Index list) const;
   // The atom of the child list `(head ATOM)`, or "" when there is none.
   std::string_view Text(Index list, std::string_view head) const { return Atom(Child(list, head)); }
+
+  // The first child list of `list` with each of `heads` (kNone where there is none), found in one
+  // pass over the children: a component's dozen look-ups would otherwise be a dozen passes.
+  template <std::size_t N>
+  std::array<Index, N> Children(Index list, const std::array<std::string_view, N>& heads) const {
+    std::array<Index, N> found;
+    found.fill(kNone);
+    if (list == kNone) return found;
+    for (Index c = nodes[list].first; c != kNone; c = nodes[c].next) {
+      if (!nodes[c].list) continue;
+      for (std::size_t h = 0; h < N; ++h) {
+        if (nodes[c].text == heads[h]) {
+          if (found[h] == kNone) found[h] = c;
+          break;
+        }
+      }
+    }
+    return found;
+  }
 
   // Calls f(index) for each child list of `list` whose head is `head`.
   template <typename F>

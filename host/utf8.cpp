@@ -1,5 +1,8 @@
 #include "host/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace mirel {
 
 std::optional<size_t> FindInvalidUtf8(std::string_view text) {
@@ -7,6 +10,14 @@ std::optional<size_t> FindInvalidUtf8(std::string_view text) {
   const size_t n = text.size();
   size_t i = 0;
   while (i < n) {
+    // Mostly ASCII: eight bytes at a time while no byte has its high bit.
+    while (i + 8 <= n) {
+      std::uint64_t word;
+      std::memcpy(&word, s + i, 8);
+      if (word & 0x8080808080808080ull) break;
+      i += 8;
+    }
+    if (i == n) break;
     const unsigned char c = s[i];
     if (c < 0x80) { ++i; continue; }
     size_t len = 0;

@@ -284,6 +284,7 @@ std::vector<Binding> ColumnEvaluator::Bind(const PlanColumn& column, const Scope
         group.spellings.emplace_back(std::move(value), object);
       }
     }
+    bindings.reserve(groups.size());
     for (Group& group : groups) {
       // Spellings equal without regard to case show once; VALUE's equal numbers show each spelling.
       std::string text = Join(std::move(group.spellings), kind);

@@ -1,6 +1,9 @@
 // KiCad netlists: each convention pinned on a small netlist of our own, in both syntaxes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "design/DesignFile.h"
 #include "design/Kicad.h"
 
@@ -289,6 +292,9 @@ TEST(KicadNetlist, RefusesMalformedFilesWithLineAndColumn) {
       {"pin on two nets",
        Netlist(Resistor("R1", "1k"), "(net (name \"A\") (node (ref \"R1\") (pin \"1\")))(net (name \"B\") (node (ref \"R1\") (pin \"1\")))"),
        "t.net: line 24, column 61: the pin R1.1 is on two nets"},
+      {"net name twice",
+       Netlist(Resistor("R1", "1k"), "(net (name \"A\") (node (ref \"R1\") (pin \"1\")))(net (name \"A\") (node (ref \"R1\") (pin \"2\")))"),
+       "t.net: line 24, column 45: the net \"A\" is given twice"},
       {"bad sheet number", "(export (design (sheet (number \"x\") (name \"/\"))))",
        "t.net: line 1, column 24: \"number\" must be a whole number, found \"x\""},
       {"legacy", "# EESchema Netlist Version 1.1 created  1/1/2010\n(\n ( /4B3A ~ R1 10k\n )\n)\n",
@@ -303,6 +309,19 @@ TEST(KicadNetlist, RefusesMalformedFilesWithLineAndColumn) {
     const std::string error = ErrorOf(c.text);
     EXPECT_EQ(error.substr(0, c.error.size()), c.error) << c.what << ": " << error;
   }
+}
+
+// A file one byte over the 64 MB ceiling (sparse: nothing is written) is refused before it is
+// read, its size rounded up so that the message does not contradict itself.
+TEST(KicadNetlist, RefusesAFileOverTheCeilingBeforeReadingIt) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "mirel-design-over-ceiling.net";
+  std::filesystem::remove(path);
+  { std::ofstream create(path); }
+  std::filesystem::resize_file(path, (std::uintmax_t(64) << 20) + 1);
+  const LoadResult result = ImportKicadNetlistFile(path.string());
+  std::filesystem::remove(path);
+  EXPECT_FALSE(result.design);
+  EXPECT_EQ(result.error, path.string() + ": is too large to be read as a design (65 MB; at most 64 MB)");
 }
 
 }  // namespace
