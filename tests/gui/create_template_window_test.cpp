@@ -45,21 +45,30 @@ QRect RectIn(const QWidget* dialog, const CWnd* wnd) {
   return QRect(widget->mapTo(dialog, QPoint(0, 0)), widget->size());
 }
 
-TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
-  guitest::Application();
-  mirel::qt::QtPlatform platform(false);
-  mirel::gridqt::RegisterGridPeer();
+// The desktop each test opens the dialog on: our platform and grid peer, scripted answers, the
+// library's resources, the shipped vocabulary and a host.
+class CreateTemplateWindow : public ::testing::Test {
+ protected:
+  CreateTemplateWindow() {
+    mirel::gridqt::RegisterGridPeer();
+    mirel::AddResourceModule(mirel::LibraryResources());
+    queries = IZRQueryServer::InitQueryServer();
+  }
+  void SetUp() override { ASSERT_NE(queries, nullptr) << "the shipped vocabulary"; }
+
+  QApplication& application = guitest::Application();
+  mirel::qt::QtPlatform platform{false};
+  mirel::ScriptedInteraction script;
+  mirel::ScopedInteraction answers{script};
+  IZRQueryServer* queries = nullptr;
+  mirel::HostServer server{nullptr};
+  CTemplateFile file;
+};
+
+TEST_F(CreateTemplateWindow, BillOfMaterialsScreenshot) {
   const SIZE units = mirel::qt::QtBackend().DialogBaseUnits("MS Shell Dlg", 8);
   CZRWinAPI::SetDialogBaseUnits(int(units.cx), int(units.cy));
-  mirel::ScriptedInteraction script;
-  mirel::ScopedInteraction answers(script);
-  mirel::AddResourceModule(mirel::LibraryResources());
-
-  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
-  ASSERT_NE(queries, nullptr) << "the shipped vocabulary";
-  mirel::HostServer server(nullptr);
   const std::string example = (guitest::FolderOf("MIREL_SOURCE_DIR") + "/share/examples/bill_of_materials.tpt").toStdString();
-  CTemplateFile file;
   ASSERT_TRUE(file.loadTemplate(example.c_str())) << file.getLastError();
 
   CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
@@ -124,17 +133,7 @@ TEST(CreateTemplateWindow, BillOfMaterialsScreenshot) {
 // A field dragged from the Standard list with the mouse lands on a Keyword cell. The offscreen
 // platform carries no drag between windows, so the drag's own data is dropped where the mouse
 // is released, as the platform would drop it.
-TEST(CreateTemplateWindow, AFieldDraggedFromTheListLandsOnAKeywordCell) {
-  guitest::Application();
-  mirel::qt::QtPlatform platform(false);
-  mirel::gridqt::RegisterGridPeer();
-  mirel::ScriptedInteraction script;
-  mirel::ScopedInteraction answers(script);
-  mirel::AddResourceModule(mirel::LibraryResources());
-  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
-  ASSERT_NE(queries, nullptr);
-  mirel::HostServer server(nullptr);
-  CTemplateFile file;
+TEST_F(CreateTemplateWindow, AFieldDraggedFromTheListLandsOnAKeywordCell) {
   CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
   script.AnswerDialog(CCreateTmpltDlg::IDD, [&](CDialog& d) {
     mirel::qt::WidgetOf(&d)->show();
@@ -177,19 +176,9 @@ TEST(CreateTemplateWindow, AFieldDraggedFromTheListLandsOnAKeywordCell) {
 
 // What desktop users press: Ctrl+S saves, Enter on a field adds it as a double click does,
 // Alt+Down and F4 open a cell's drop-down.
-TEST(CreateTemplateWindow, TheKeysDesktopUsersPress) {
-  guitest::Application();
-  mirel::qt::QtPlatform platform(false);
-  mirel::gridqt::RegisterGridPeer();
-  mirel::ScriptedInteraction script;
-  mirel::ScopedInteraction answers(script);
-  mirel::AddResourceModule(mirel::LibraryResources());
-  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
-  ASSERT_NE(queries, nullptr);
-  mirel::HostServer server(nullptr);
+TEST_F(CreateTemplateWindow, TheKeysDesktopUsersPress) {
   QTemporaryDir folder;
   const QString path = folder.filePath("new.tpt");
-  CTemplateFile file;
   CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
   script.AnswerDialog(CCreateTmpltDlg::IDD, [&](CDialog& d) {
     mirel::qt::WidgetOf(&d)->show();
@@ -236,17 +225,7 @@ TEST(CreateTemplateWindow, TheKeysDesktopUsersPress) {
 
 // Tab shows where the keyboard is on push buttons, check boxes and radio buttons alike, and the
 // two structures are one stop, entered at the checked one; the arrow keys choose between them.
-TEST(CreateTemplateWindow, TabShowsTheFocusAndTakesTheStructureAsOneStop) {
-  guitest::Application();
-  mirel::qt::QtPlatform platform(false);
-  mirel::gridqt::RegisterGridPeer();
-  mirel::ScriptedInteraction script;
-  mirel::ScopedInteraction answers(script);
-  mirel::AddResourceModule(mirel::LibraryResources());
-  IZRQueryServer* queries = IZRQueryServer::InitQueryServer();
-  ASSERT_NE(queries, nullptr);
-  mirel::HostServer server(nullptr);
-  CTemplateFile file;
+TEST_F(CreateTemplateWindow, TabShowsTheFocusAndTakesTheStructureAsOneStop) {
   CCreateTmpltDlg dialog(&server, &file, queries, nullptr);
   script.AnswerDialog(CCreateTmpltDlg::IDD, [&](CDialog& d) {
     QWidget* window = mirel::qt::WidgetOf(&d);
