@@ -90,12 +90,7 @@ int RunRun(const CommonOptions& options, RunArguments run) {
   runOptions.variant = run.variant;
   runOptions.fittedOnly = run.fittedOnly;
   runOptions.vocabulary = &services->QueryServer();
-  const Services& known = *services;
-  runOptions.userColumn = [&known](std::string_view name) -> const CCustomColData* {
-    for (const auto& column : known.CustomColumns())
-      if (design::EqualNoCase(column->m_name, name)) return column.get();
-    return nullptr;
-  };
+  runOptions.userColumn = [&known = *services](std::string_view name) { return known.CustomColumn(name); };
   runOptions.templateFolder = std::filesystem::path(run.templateFile).parent_path().string();
   const report::RunResult result = report::RunTemplate(*session.TemplateData(), *loaded.design, runOptions);
   for (const std::string& warning : result.warnings) PrintError("warning: " + warning);

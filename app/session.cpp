@@ -123,11 +123,16 @@ std::vector<std::string> Services::StandardFields() {
   return fields;
 }
 
-std::optional<std::string> Services::FindCustomColumn(const std::string& name) const {
+const CCustomColData* Services::CustomColumn(std::string_view name) const {
   for (const auto& column : m_columns) {
-    if (EqualsNoCase(column->m_name, name)) return column->m_name;
+    if (EqualsNoCase(column->m_name, name)) return column.get();
   }
-  return std::nullopt;
+  return nullptr;
+}
+
+std::optional<std::string> Services::FindCustomColumn(const std::string& name) const {
+  const CCustomColData* column = CustomColumn(name);
+  return column ? std::optional<std::string>(column->m_name) : std::nullopt;
 }
 
 // ---- grid session -------------------------------------------------------------------------------

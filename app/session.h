@@ -66,7 +66,9 @@ class Services {
   const std::vector<std::unique_ptr<CCustomColData>>& CustomColumns() const { return m_columns; }
   // The standard field list: the query server's keywords, then the three operator keywords.
   std::vector<std::string> StandardFields();
-  // The user-defined column of that name (any letter case), as it is listed.
+  // The user-defined column of that name (any letter case), or null.
+  const CCustomColData* CustomColumn(std::string_view name) const;
+  // Its name as it is listed.
   std::optional<std::string> FindCustomColumn(const std::string& name) const;
 
  private:

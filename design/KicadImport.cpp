@@ -211,13 +211,7 @@ class Importer {
 
   static void SetType(PartPin& pin, std::string_view type) {
     pin.type = PinTypeFromKicad(type);
-    if (!type.empty() && PinTypeName(pin.type) != ToUpper(type)) pin.sourceType = std::string(type);
-  }
-
-  static std::string ToUpper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-    return upper;
+    if (!type.empty() && !EqualNoCase(PinTypeName(pin.type), type)) pin.sourceType = std::string(type);
   }
 
   Index PartFor(std::string_view library, std::string_view name) {
