@@ -63,6 +63,29 @@ class TemplateQuestions : public ::testing::Test {
     QTest::mouseClick(Control(IDCANCEL), Qt::LeftButton);
     return true;
   }
+  bool ClickSaveAs() {
+    if (!DialogOnTop()) return false;
+    QTest::mouseClick(Control(CCreateTmpltDlg::kSaveAsId), Qt::LeftButton);
+    return true;
+  }
+  // A file of someone else's in the folder, which no answer may overwrite.
+  QString OthersFile() {
+    const QString other = folder.filePath("other.tpt");
+    QFile f(other);
+    if (!f.open(QIODevice::WriteOnly)) ADD_FAILURE() << "cannot write " << other.toStdString();
+    f.write(kOthers);
+    return other;
+  }
+  // An edit, then Save As onto `other`: the replace question comes next.
+  void SaveAsOnto(guitest::Steps& steps, const QString& other) {
+    steps.Then("type a name", [&] { return TypeName(); })
+        .Then("Save As", [&] { return ClickSaveAs(); })
+        .Then("pick the other file", OnFileDialog([other](QFileDialog&) {
+          guitest::TypeText(other);
+          Press(Qt::Key_Return);
+        }));
+  }
+  static constexpr const char* kOthers = "someone else's";
   // The unsaved-changes question is on top: `act` answers it.
   std::function<bool()> OnPrompt(std::function<void(QMessageBox&)> act) {
     return [this, act] {
@@ -127,11 +150,7 @@ TEST_F(TemplateQuestions, SaveAsIsFinishedFromTheKeyboard) {
   const QString chosen = folder.filePath("typed.tpt");
   guitest::Steps steps;
   steps.Then("type a name", [&] { return TypeName(); })
-      .Then("Save As", [&] {
-        if (!DialogOnTop()) return false;
-        QTest::mouseClick(Control(CCreateTmpltDlg::kSaveAsId), Qt::LeftButton);
-        return true;
-      })
+      .Then("Save As", [&] { return ClickSaveAs(); })
       .Then("type the file's name, Enter", OnFileDialog([&](QFileDialog&) {
         guitest::TypeText(chosen);
         Press(Qt::Key_Return);
@@ -144,75 +163,47 @@ TEST_F(TemplateQuestions, SaveAsIsFinishedFromTheKeyboard) {
 }
 
 TEST_F(TemplateQuestions, EscapeOnTheReplaceQuestionGoesBackToTheFileDialogOnly) {
-  const QString other = folder.filePath("other.tpt");
-  {
-    QFile f(other);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("someone else's");
-  }
+  const QString other = OthersFile();
   guitest::Steps steps;
-  steps.Then("type a name", [&] { return TypeName(); })
-      .Then("Save As", [&] {
-        if (!DialogOnTop()) return false;
-        QTest::mouseClick(Control(CCreateTmpltDlg::kSaveAsId), Qt::LeftButton);
-        return true;
-      })
-      .Then("pick the other file", OnFileDialog([&](QFileDialog&) {
-        guitest::TypeText(other);
-        Press(Qt::Key_Return);
-      }))
-      .Then("Escape on replace?", [&] {
-        QMessageBox* replace = TopModal<QMessageBox>();
-        if (!replace || replace->text().contains("unsaved changes")) return false;
-        Press(Qt::Key_Escape);
-        return true;
-      })
-      .Then("back in the file dialog: Escape", [&] {
-        QFileDialog* files = TopModal<QFileDialog>();
-        if (!files) return false;
-        Press(Qt::Key_Escape);
-        return true;
-      })
-      .Then("the dialog alone again", OnlyTheDialog())
-      .Then("Close", [&] { return ClickClose(); })
-      .Then("Enter: Yes, saved in place", OnPrompt([](QMessageBox&) { Press(Qt::Key_Return); }));
+  SaveAsOnto(steps, other);
+  steps.Then("Escape on replace?", [&] {
+      QMessageBox* replace = TopModal<QMessageBox>();
+      if (!replace || replace->text().contains("unsaved changes")) return false;
+      Press(Qt::Key_Escape);
+      return true;
+    })
+    .Then("back in the file dialog: Escape", [&] {
+      QFileDialog* files = TopModal<QFileDialog>();
+      if (!files) return false;
+      Press(Qt::Key_Escape);
+      return true;
+    })
+    .Then("the dialog alone again", OnlyTheDialog())
+    .Then("Close", [&] { return ClickClose(); })
+    .Then("Enter: Yes, saved in place", OnPrompt([](QMessageBox&) { Press(Qt::Key_Return); }));
   EXPECT_EQ(dialog.DoModal(), 0);
   EXPECT_EQ(steps.Stuck(), "");
   EXPECT_EQ(prompts, 1);
-  EXPECT_EQ(Contents(other), QByteArray("someone else's"));
+  EXPECT_EQ(Contents(other), QByteArray(kOthers));
   EXPECT_TRUE(Contents(folder.filePath("bom.tpt")).contains("changed"));
 }
 
 // However the dialog comes to end, the questions open over it go with it and their answers do
 // not count: nothing is written afterwards.
 TEST_F(TemplateQuestions, NoQuestionOutlivesTheDialogThatAskedIt) {
-  const QString other = folder.filePath("other.tpt");
-  {
-    QFile f(other);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("someone else's");
-  }
+  const QString other = OthersFile();
   guitest::Steps steps;
-  steps.Then("type a name", [&] { return TypeName(); })
-      .Then("Save As", [&] {
-        if (!DialogOnTop()) return false;
-        QTest::mouseClick(Control(CCreateTmpltDlg::kSaveAsId), Qt::LeftButton);
-        return true;
-      })
-      .Then("pick the other file", OnFileDialog([&](QFileDialog&) {
-        guitest::TypeText(other);
-        Press(Qt::Key_Return);
-      }))
-      .Then("the dialog ends under replace?", [&] {
-        QMessageBox* replace = TopModal<QMessageBox>();
-        if (!replace) return false;
-        dialog.EndDialog(0);
-        return true;
-      });
+  SaveAsOnto(steps, other);
+  steps.Then("the dialog ends under replace?", [&] {
+      QMessageBox* replace = TopModal<QMessageBox>();
+      if (!replace) return false;
+      dialog.EndDialog(0);
+      return true;
+    });
   EXPECT_EQ(dialog.DoModal(), 0);
   EXPECT_EQ(steps.Stuck(), "");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(Contents(other), QByteArray("someone else's"));
+  EXPECT_EQ(Contents(other), QByteArray(kOthers));
 }
 
 // A window of Qt's own beside the dialog (a preview, say) gets its keys as typed: Escape and
@@ -274,27 +265,27 @@ TEST(TemplateHelp, WithoutABrowserF1ShowsThePageInAHelpWindow) {
   QTextBrowser* shown = nullptr;
   guitest::Steps steps;
   steps.Then("F1", [&] {
-         QWidget* window = mirel::qt::WidgetOf(&dialog);
-         if (!window || TopModal<QWidget>() != window) return false;
-         Press(Qt::Key_F1);
-         return true;
-       })
-      .Then("the help window", [&] {
-        shown = platform.Interaction().HelpWindow();
-        if (!shown || !shown->isVisible()) return false;
-        EXPECT_EQ(shown->documentTitle(), "Create Report Template");
-        EXPECT_TRUE(shown->isEnabled());
-        shown->setFocus();
-        QTest::keyClick(shown, Qt::Key_Tab);  // to the link
-        QTest::keyClick(shown, Qt::Key_Return);
-        return true;
-      })
-      .Then("its anchor followed; close all", [&] {
-        EXPECT_EQ(shown->source().fragment(), "keys");
-        shown->close();
-        dialog.EndDialog(0);
-        return true;
-      });
+       QWidget* window = mirel::qt::WidgetOf(&dialog);
+       if (!window || TopModal<QWidget>() != window) return false;
+       Press(Qt::Key_F1);
+       return true;
+     })
+    .Then("the help window", [&] {
+      shown = platform.Interaction().HelpWindow();
+      if (!shown || !shown->isVisible()) return false;
+      EXPECT_EQ(shown->documentTitle(), "Create Report Template");
+      EXPECT_TRUE(shown->isEnabled());
+      shown->setFocus();
+      QTest::keyClick(shown, Qt::Key_Tab);  // to the link
+      QTest::keyClick(shown, Qt::Key_Return);
+      return true;
+    })
+    .Then("its anchor followed; close all", [&] {
+      EXPECT_EQ(shown->source().fragment(), "keys");
+      shown->close();
+      dialog.EndDialog(0);
+      return true;
+    });
   dialog.DoModal();
   EXPECT_EQ(steps.Stuck(), "");
 }
